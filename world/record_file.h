@@ -1,0 +1,53 @@
+#pragma once
+// The open file of a list's Load or Save. Every write is checked; a read tells whether the
+// whole record came.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+class RecordFile {
+ public:
+  RecordFile() = default;
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+  ~RecordFile();
+
+  // "DATAFILE/<name>" in the current folder. A CP932 name is converted for the file system.
+  static std::string DataPath(const char* file_name);
+
+  bool OpenRead(const std::string& path);
+  bool OpenWrite(const std::string& path);
+  // Flushes and closes; false when anything written did not reach the file.
+  bool Close();
+
+  // True only when all n bytes came.
+  bool Read(void* out, std::size_t n);
+  bool ReadI32(std::int32_t& out);
+  // Writes are remembered: a failed one makes Close() report failure.
+  bool Write(const void* data, std::size_t n);
+  bool WriteI32(std::int32_t v);
+  bool Ok() const { return ok_; }
+
+ private:
+  std::FILE* file_ = nullptr;
+  bool ok_ = true;
+};
+
+// Writes a whole top-level list file under a temporary name and renames it into place only when
+// every write succeeded, so a failed save never destroys the previous file.
+// `body` writes the content; returns false (and leaves the old file) on any failure.
+template <typename Body>
+bool SaveRecordFile(const char* file_name, Body&& body) {
+  std::string path = RecordFile::DataPath(file_name);
+  std::string temp = path + ".tmp";
+  RecordFile f;
+  if (!f.OpenWrite(temp)) return false;
+  bool ok = body(f);
+  ok = f.Close() && ok;
+  if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+    std::remove(temp.c_str());
+    return false;
+  }
+  return true;
+}
