@@ -159,12 +159,12 @@ bool IsNearby(const City& c, std::int32_t x, std::int32_t y, std::int32_t nation
 
 template <typename Level>
 std::int32_t IncomeOf(const CityList& list, std::int32_t nation, Level level) {
-  std::int64_t sum = 0;
+  SaturatingSum sum;
   for (auto& c : list) {
     if (c.GetOwner() != nation) continue;
-    sum += std::int64_t{level(c)} * c.GetPopulation() / 300;
+    sum.Add(std::int64_t{level(c)} * c.GetPopulation() / 300);
   }
-  return SaturateToI32(sum);
+  return sum.Get();
 }
 
 }  // namespace
