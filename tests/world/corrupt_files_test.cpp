@@ -14,6 +14,8 @@
 #include "world/names.h"
 #include "world/trade_good.h"
 
+using namespace filetest;
+
 namespace {
 
 constexpr NameRef kSilverBar = names::Of("銀の延べ棒");
@@ -21,7 +23,7 @@ constexpr NameRef kChest = names::Of("千両箱");
 
 class CorruptFiles : public ::testing::Test {
  protected:
-  ScratchFolder folder_;
+  filetest::DataFolder folder_;
 };
 
 template <typename List>

@@ -98,7 +98,7 @@ TEST(NationRecord, CreationValuesAndRelationBytes) {
 }
 
 TEST(NationRecord, FileRoundTripWithTacticsAndPolicies) {
-  ScratchFolder folder;
+  filetest::DataFolder folder;
   NationList list;
   fill::AddNation(list, fill::kNameA, 1, 100);
   fill::AddNation(list, fill::kNameE, 2, 500)->SetPlayerControlled();
@@ -106,7 +106,7 @@ TEST(NationRecord, FileRoundTripWithTacticsAndPolicies) {
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1k.dat"));
 
-  auto bytes = ScratchFolder::ReadBytes("datafile1k.dat");
+  auto bytes = filetest::DataFolder::ReadBytes("datafile1k.dat");
   // count | nation | 2 tactics | 1 policy | nation | 2 tactics | 1 policy
   const std::size_t per_nation = 388 + 4 + 2 * 272 + 4 + 44;
   ASSERT_EQ(bytes.size(), 4 + 2 * per_nation);
