@@ -24,8 +24,9 @@ struct Devices {
 };
 
 Devices& Get() {
-  static Devices devices;
-  return devices;
+  // Never destroyed: the game object lets go of its music at exit, after other statics are gone.
+  static Devices* devices = new Devices;
+  return *devices;
 }
 
 void Callback(void* userdata, Uint8* stream, int length) {

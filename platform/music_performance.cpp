@@ -194,8 +194,9 @@ struct OfflineRegistry {
   std::vector<MusicPerformance::Engine*> engines;
 };
 OfflineRegistry& Offline() {
-  static OfflineRegistry registry;
-  return registry;
+  // Never destroyed: the game object lets go of its music at exit, after other statics are gone.
+  static OfflineRegistry* registry = new OfflineRegistry;
+  return *registry;
 }
 
 void Unregister(MusicPerformance::Engine* engine) {

@@ -26,8 +26,9 @@ struct State {
 };
 
 State& Get() {
-  static State state;
-  return state;
+  // Never destroyed: the game object lets go of its music at exit, after other statics are gone.
+  static State* state = new State;
+  return *state;
 }
 
 }  // namespace

@@ -312,8 +312,12 @@ TEST(MusicSetUp, WithoutASoundDeviceTheDummyDriverPlaysSilently) {
     ASSERT_EQ(MusicPerformance::Create(&performance), kMusicOk);
     EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
     EXPECT_EQ(MusicAudioDriver(), "dummy");
-    ASSERT_EQ(loader->LoadSegmentFromFile(folder.Write("t.mid", OneNoteTune(1, 1)), &tune), kMusicOk);
+    ASSERT_EQ(loader->LoadSegmentFromFile(folder.Write("t.mid", OneNoteTune(0.25, 0.5)), &tune), kMusicOk);
     EXPECT_EQ(performance->PlaySecondary(*tune, nullptr), kMusicOk);
+    // The device's thread drives the sequencer: the quarter-second tune comes to its end.
+    EXPECT_EQ(performance->CountPlaying(), 1);
+    for (int waited = 0; waited < 300 && performance->CountPlaying() > 0; ++waited) usleep(10000);
+    EXPECT_EQ(performance->CountPlaying(), 0);
     std::vector<float> out(64);
     EXPECT_EQ(performance->Render(out.data(), 32), kMusicFail);  // the device is the listener
     EXPECT_EQ(performance->CloseDown(), kMusicOk);
