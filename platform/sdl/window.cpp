@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/core.h"
 #include "platform/sdl/display.h"
@@ -21,6 +23,15 @@ bool StartVideo() {
   if (video) return true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "VALDRIM: no window system: %s\n", SDL_GetError());
+    return false;
+  }
+  // Without a display SDL falls back to drawing nowhere; a window nobody can see or close would
+  // run for ever, so the game does not start (unless that driver was asked for by name).
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && std::getenv("SDL_VIDEODRIVER") == nullptr &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    std::fprintf(stderr, "VALDRIM: no display to open the window on\n");
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
     return false;
   }
   video = true;
