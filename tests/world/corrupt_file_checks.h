@@ -11,12 +11,14 @@
 #include "tests/world/scratch_folder.h"
 #include "world/random.h"
 
+namespace filetest {
+
 // The bytes a list writes: what it holds, packed as a save would pack it.
 template <typename List>
 std::vector<std::uint8_t> Fingerprint(const List& list) {
   list.PackAll();
   EXPECT_TRUE(list.Save("fingerprint.dat"));
-  return ScratchFolder::ReadBytes("fingerprint.dat");
+  return filetest::DataFolder::ReadBytes("fingerprint.dat");
 }
 
 // Loads `bytes` as a file into a list that holds `before`; a refused file must leave it alone.
@@ -24,7 +26,7 @@ std::vector<std::uint8_t> Fingerprint(const List& list) {
 template <typename List>
 bool LoadDamaged(const List& before, const std::vector<std::uint8_t>& bytes, List& out) {
   out = before;
-  ScratchFolder::WriteBytes("damaged.dat", bytes);
+  filetest::DataFolder::WriteBytes("damaged.dat", bytes);
   bool ok = out.Load("damaged.dat");
   if (!ok) {
     EXPECT_EQ(Fingerprint(out), Fingerprint(before));
@@ -91,3 +93,5 @@ void ExpectRefused(const std::vector<std::uint8_t>& good, const List& before, st
   List out;
   EXPECT_FALSE(LoadDamaged(before, bytes, out)) << "offset " << offset << " value " << value;
 }
+
+}  // namespace filetest

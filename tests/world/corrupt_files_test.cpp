@@ -6,10 +6,15 @@
 
 #include "tests/world/corrupt_file_checks.h"
 #include "tests/world/scratch_folder.h"
+#include "tests/world/world_fill.h"
+#include "world/division.h"
 #include "world/inhabitant.h"
 #include "world/name_pool.h"
+#include "world/nation.h"
 #include "world/names.h"
 #include "world/trade_good.h"
+
+using namespace filetest;
 
 namespace {
 
@@ -18,7 +23,7 @@ constexpr NameRef kChest = names::Of("千両箱");
 
 class CorruptFiles : public ::testing::Test {
  protected:
-  ScratchFolder folder_;
+  filetest::DataFolder folder_;
 };
 
 template <typename List>
@@ -103,4 +108,103 @@ TEST_F(CorruptFiles, NamePoolFile) {
     ExpectRefused(good, before, 4, v);
     ExpectRefused(good, before, 12, v);
   }
+}
+
+TEST_F(CorruptFiles, NationFile) {
+  NationList nations;
+  fill::AddNation(nations, fill::kNameA, 1, 100);
+  fill::AddNation(nations, fill::kNameB, 2, 200)->policies.Clear();
+  fill::AddNation(nations, fill::kNameC, 3, 300)->tactics.Clear();
+  auto good = FileOf(nations);
+  NationList before;
+  fill::AddNation(before, fill::kNameD, 7, 700);
+  auto use = [](NationList& list) {
+    for (std::int32_t criterion = 0; criterion <= 5; ++criterion) list.PickLeader(criterion);
+    list.ShuffleTurnOrder();
+    for (Nation& n : list) {
+      n.CountRelationsEqual(0);
+      n.GetRelation(n.GetId());
+      n.tactics.FindById(3);
+      n.policies.CountByAvailableFlag(1);
+    }
+    list.RemoveById(2);
+  };
+  ExpectFramingDamageIsDefined(good, before, use);
+
+  const std::size_t first = 4;  // the first nation's record
+  for (std::int32_t v : {-1, names::kCount, INT_MIN}) {
+    ExpectRefused(good, before, first + 0, v);    // the nation's name
+    ExpectRefused(good, before, first + 104, v);  // the militia template's name
+    ExpectRefused(good, before, first + 388 + 4, v);  // the first tactic's name
+  }
+  // A nested count that promises more than the file holds.
+  ExpectRefused(good, before, first + 388, 1000000);
+  ExpectRefused(good, before, first + 388 + 4 + 2 * 272, INT_MAX);
+
+  // Ids, turn orders, flags and counters are taken as stored; the list stays usable.
+  std::vector<std::uint8_t> odd = good;
+  PutI32At(odd, first + 76, 99);       // id
+  PutI32At(odd, first + 380, -5);      // turn order
+  PutI32At(odd, first + 80, INT_MIN);  // computer flag
+  odd[first + 100] = 0xFF;             // defeated
+  NationList out;
+  ASSERT_TRUE(LoadDamaged(before, odd, out));
+  EXPECT_EQ(out.FindById(99), out.GetAt(0));
+  EXPECT_TRUE(out.GetAt(0)->IsMarkedForDissolution());
+  use(out);
+}
+
+TEST_F(CorruptFiles, DivisionFile) {
+  DivisionList divisions;
+  for (std::int32_t id = 1; id <= 3; ++id) fill::AddDivision(divisions, fill::kNameE, id, id * 10);
+  divisions.GetAt(1)->relations.Clear();
+  // Willing flags read back as 0: leave them 0 so that the file reads back as written.
+  for (Division& d : divisions)
+    for (RelationEntry& e : d.relations) e.ClearWilling();
+  auto good = FileOf(divisions);
+  DivisionList before;
+  fill::AddDivision(before, fill::kNameA, 9, 90);
+  auto use = [](DivisionList& list) {
+    for (std::int32_t criterion : {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 21}) list.Rank(criterion, 4);
+    for (std::int32_t nation = 0; nation <= 8; ++nation) {
+      list.CountWilling(nation, 1);
+      list.GetNthWilling(nation, 0, 1);
+      list.GetNthWillingByPosition(nation, 1, 2);
+    }
+  };
+  ExpectFramingDamageIsDefined(good, before, use);
+  for (std::int32_t v : {-1, names::kCount, INT_MAX}) ExpectRefused(good, before, 4, v);
+  ExpectRefused(good, before, 4 + 80, 1 << 24);  // relation count
+}
+
+TEST_F(CorruptFiles, ListsLongerThanTheGameEverMade) {
+  // 1200 nations and 1500 divisions: the leader pick, the turn-order draw and the ranking size
+  // their tables to the list.
+  NationList nations;
+  for (std::int32_t id = 1; id <= 1200; ++id) {
+    nations.Add(fill::kNameA, id, 0, 0, 0, 0, 0, id % 37, 0, 0, 0, 0, 0, 0, id, 1, 0, 0, 1, 0, 0);
+  }
+  DivisionList divisions;
+  for (std::int32_t id = 1; id <= 1500; ++id) fill::AddDivision(divisions, fill::kNameB, id, id % 23);
+  auto nation_file = FileOf(nations);
+  auto division_file = FileOf(divisions);
+
+  NationList loaded_nations;
+  DivisionList loaded_divisions;
+  ASSERT_TRUE(LoadDamaged(NationList(), nation_file, loaded_nations));
+  ASSERT_TRUE(LoadDamaged(DivisionList(), division_file, loaded_divisions));
+  ASSERT_EQ(loaded_nations.Count(), 1200);
+  rng::Srand(8);
+  EXPECT_EQ(loaded_nations.PickLeader(1)->GetAgricultureValue() >= 0, true);
+  loaded_nations.ShuffleTurnOrder();
+  std::vector<bool> seen(1200, false);
+  for (Nation& n : loaded_nations) {
+    ASSERT_GE(n.GetTurnOrder(), 0);
+    ASSERT_LT(n.GetTurnOrder(), 1200);
+    ASSERT_FALSE(seen[n.GetTurnOrder()]);
+    seen[n.GetTurnOrder()] = true;
+  }
+  loaded_divisions.Rank(2, 0);
+  EXPECT_NE(loaded_divisions.FindByRankingPosition(1500), nullptr);
+  EXPECT_NE(loaded_divisions.GetNthWillingByPosition(3, 0, 1400), nullptr);
 }

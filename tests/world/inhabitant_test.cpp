@@ -119,7 +119,7 @@ TEST(InhabitantGeneration, GeneratedValuesInRangeAndOccupationShares) {
 }
 
 TEST(InhabitantRecord, FourteenFieldsInTheirOrderAndBackThroughAFile) {
-  ScratchFolder folder;
+  filetest::DataFolder folder;
   InhabitantList list;
   list.Generate(1, 0, 0, 0, 0, 0, 0, 0);
   list.AddFromImage([] {
@@ -145,7 +145,7 @@ TEST(InhabitantRecord, FourteenFieldsInTheirOrderAndBackThroughAFile) {
 
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1i.dat"));
-  EXPECT_EQ(ScratchFolder::ReadBytes("datafile1i.dat").size(), 4u + 2 * 56);
+  EXPECT_EQ(filetest::DataFolder::ReadBytes("datafile1i.dat").size(), 4u + 2 * 56);
   InhabitantList loaded;
   ASSERT_TRUE(loaded.Load("datafile1i.dat"));
   ASSERT_EQ(loaded.Count(), 2);

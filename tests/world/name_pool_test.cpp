@@ -15,7 +15,7 @@ constexpr NameRef kSecond = names::Of("金塊");
 }  // namespace
 
 TEST(NamePoolFile, NamesAndFlagsInOrderAndBack) {
-  ScratchFolder folder;
+  filetest::DataFolder folder;
   NamePool pool;
   pool.Add(kFirst);
   pool.Add(kSecond);
@@ -24,7 +24,7 @@ TEST(NamePoolFile, NamesAndFlagsInOrderAndBack) {
   pool.PackAll();
   ASSERT_TRUE(pool.Save("datafile1n.dat"));
 
-  auto bytes = ScratchFolder::ReadBytes("datafile1n.dat");
+  auto bytes = filetest::DataFolder::ReadBytes("datafile1n.dat");
   ASSERT_EQ(bytes.size(), 4u + 3 * 8);
   EXPECT_EQ(I32At(bytes, 0), 3);
   EXPECT_EQ(I32At(bytes, 4), kFirst);
@@ -45,10 +45,10 @@ TEST(NamePoolFile, NamesAndFlagsInOrderAndBack) {
 }
 
 TEST(NamePoolFile, ACountOfZeroEmptiesThePoolAndAnUnknownNameIsRefused) {
-  ScratchFolder folder;
+  filetest::DataFolder folder;
   NamePool pool;
   pool.Add(kFirst);
-  ScratchFolder::WriteBytes("zero.dat", {0, 0, 0, 0});
+  filetest::DataFolder::WriteBytes("zero.dat", {0, 0, 0, 0});
   ASSERT_TRUE(pool.Load("zero.dat"));
   EXPECT_EQ(pool.Count(), 0);
 
@@ -56,7 +56,7 @@ TEST(NamePoolFile, ACountOfZeroEmptiesThePoolAndAnUnknownNameIsRefused) {
   std::vector<std::uint8_t> bad(12, 0);
   PutI32At(bad, 0, 1);
   PutI32At(bad, 4, names::kCount);
-  ScratchFolder::WriteBytes("bad.dat", bad);
+  filetest::DataFolder::WriteBytes("bad.dat", bad);
   EXPECT_FALSE(pool.Load("bad.dat"));
   ASSERT_EQ(pool.Count(), 1);
   EXPECT_EQ(pool.GetAt(0)->GetName(), kFirst);

@@ -12,9 +12,12 @@
 #include <string>
 #include <vector>
 
-class ScratchFolder {
+// In a namespace of their own: other test files of this program have helpers of similar names.
+namespace filetest {
+
+class DataFolder {
  public:
-  ScratchFolder() {
+  DataFolder() {
     previous_ = std::filesystem::current_path();
     std::string pattern = (std::filesystem::temp_directory_path() / "valdrim-world-XXXXXX").string();
     std::vector<char> buf(pattern.begin(), pattern.end());
@@ -24,13 +27,13 @@ class ScratchFolder {
     std::filesystem::create_directory(root_ / "DATAFILE");
     std::filesystem::current_path(root_);
   }
-  ~ScratchFolder() {
+  ~DataFolder() {
     std::filesystem::current_path(previous_);
     std::error_code ec;
     std::filesystem::remove_all(root_, ec);
   }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  DataFolder(const DataFolder&) = delete;
+  DataFolder& operator=(const DataFolder&) = delete;
 
   static std::string PathOf(const std::string& name) { return "DATAFILE/" + name; }
 
@@ -85,3 +88,9 @@ inline void ExpectZeroOutside(const std::uint8_t* image, std::size_t size, const
     }
   }
 }
+
+}  // namespace filetest
+
+using filetest::I32At;
+using filetest::PutI32At;
+using filetest::ExpectZeroOutside;

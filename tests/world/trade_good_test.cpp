@@ -38,7 +38,7 @@ int Raw(int v) { return v - 1; }
 
 class TradeGoodFiles : public ::testing::Test {
  protected:
-  ScratchFolder folder_;
+  filetest::DataFolder folder_;
 };
 
 }  // namespace
@@ -92,7 +92,7 @@ TEST_F(TradeGoodFiles, SavedFieldsComeBackAndTheTurnStateStartsAfresh) {
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1it.dat"));
 
-  auto bytes = ScratchFolder::ReadBytes("datafile1it.dat");
+  auto bytes = filetest::DataFolder::ReadBytes("datafile1it.dat");
   ASSERT_EQ(bytes.size(), 4u + 2 * TradeGood::kImageSize);
   EXPECT_EQ(I32At(bytes, 0), 2);
   EXPECT_EQ(I32At(bytes, 4 + 160), 30001);
@@ -132,9 +132,9 @@ TEST_F(TradeGoodFiles, AClassOrGradeNoWalkKnowsRefusesTheFile) {
     list.Add(kSilverBar, 11, 10000, 0, 0, 2, 0, 0, 50, 2, kTradeGoodCategory, 1);
     list.PackAll();
     ASSERT_TRUE(list.Save("g.dat"));
-    auto bytes = ScratchFolder::ReadBytes("g.dat");
+    auto bytes = filetest::DataFolder::ReadBytes("g.dat");
     PutI32At(bytes, 4 + offset, value);
-    ScratchFolder::WriteBytes("g.dat", bytes);
+    filetest::DataFolder::WriteBytes("g.dat", bytes);
     EXPECT_FALSE(list.Load("g.dat")) << offset << " " << value;
     EXPECT_EQ(list.Count(), 1);
   }
