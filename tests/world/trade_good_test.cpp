@@ -125,21 +125,6 @@ TEST_F(TradeGoodFiles, SavedFieldsComeBackAndTheTurnStateStartsAfresh) {
   EXPECT_EQ(loaded.CountByOwnerAndMarket(0, 1), 0);  // the buy list is empty until the market settles
 }
 
-TEST_F(TradeGoodFiles, AClassOrGradeNoWalkKnowsRefusesTheFile) {
-  for (auto [offset, value] : std::vector<std::pair<std::size_t, std::int32_t>>{
-           {236, 0}, {236, 5}, {172, 0}, {172, 6}, {0, -1}, {0, names::kCount}}) {
-    TradeGoodList list;
-    list.Add(kSilverBar, 11, 10000, 0, 0, 2, 0, 0, 50, 2, kTradeGoodCategory, 1);
-    list.PackAll();
-    ASSERT_TRUE(list.Save("g.dat"));
-    auto bytes = filetest::DataFolder::ReadBytes("g.dat");
-    PutI32At(bytes, 4 + offset, value);
-    filetest::DataFolder::WriteBytes("g.dat", bytes);
-    EXPECT_FALSE(list.Load("g.dat")) << offset << " " << value;
-    EXPECT_EQ(list.Count(), 1);
-  }
-}
-
 TEST(TradeGoodWalk, ClassTwoSteadyBandOneRisesByTwoHundred) {
   TradeGood g = Good(10000, 2, 1);
   rng::Script({Raw(50), Raw(1), Raw(20), Raw(2)});
