@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/world/character_test_util.h"
-#include "tests/world/world_test_files.h"
+#include "tests/world/data_folder.h"
 #include "world/character_list.h"
 #include "world/codec.h"
 #include "world/names.h"
@@ -47,14 +47,14 @@ void BuildThree(CharacterList& list) {
 }  // namespace
 
 TEST(CharacterFile, RoundTripWithNestedListsInOrder) {
-  ScratchFolder folder;
+  DataFolder folder;
   CharacterList list;
   BuildThree(list);
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1c.dat"));
 
   // count, then per character: record, skills (count + 256 each), 7 and 17 relations (16 each).
-  std::vector<std::uint8_t> bytes = folder.ReadData("datafile1c.dat");
+  std::vector<std::uint8_t> bytes = folder.Read("datafile1c.dat");
   std::size_t expected = 4;
   for (int i = 0; i < 3; ++i) expected += 5936 + 4 + 256 * (i + 1) + 4 + 16 * 7 + 4 + 16 * 17;
   ASSERT_EQ(bytes.size(), expected);
@@ -91,10 +91,10 @@ TEST(CharacterFile, RoundTripWithNestedListsInOrder) {
 }
 
 TEST(CharacterFile, EmptyListsAndRefusedFiles) {
-  ScratchFolder folder;
+  DataFolder folder;
   CharacterList empty;
   ASSERT_TRUE(empty.Save("datafile2c.dat"));
-  EXPECT_EQ(folder.ReadData("datafile2c.dat"), (std::vector<std::uint8_t>{0, 0, 0, 0}));
+  EXPECT_EQ(folder.Read("datafile2c.dat"), (std::vector<std::uint8_t>{0, 0, 0, 0}));
   CharacterList list;
   BuildThree(list);
   ASSERT_TRUE(list.Load("datafile2c.dat"));
@@ -107,18 +107,18 @@ TEST(CharacterFile, EmptyListsAndRefusedFiles) {
   // A file cut inside a character's nested lists, or naming an unknown name, changes nothing.
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile3c.dat"));
-  std::vector<std::uint8_t> bytes = folder.ReadData("datafile3c.dat");
+  std::vector<std::uint8_t> bytes = folder.Read("datafile3c.dat");
   CharacterList other;
   other.Add(kNames[0], 0, 0, 0, 99, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0);
   for (std::size_t cut : {std::size_t{4 + 5936 + 2}, std::size_t{4 + 5936 + 4 + 256 + 30}, bytes.size() - 1}) {
-    folder.WriteData("cut.dat", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + cut));
+    folder.Write("cut.dat", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + cut));
     EXPECT_FALSE(other.Load("cut.dat"));
     ASSERT_EQ(other.Count(), 1);
     EXPECT_EQ(other.GetAt(0)->GetId(), 99);
   }
   std::vector<std::uint8_t> bad = bytes;
   codec::PutI32(bad.data(), 4 + 8, names::kCount + 3);
-  folder.WriteData("bad.dat", bad);
+  folder.Write("bad.dat", bad);
   EXPECT_FALSE(other.Load("bad.dat"));
   EXPECT_EQ(other.Count(), 1);
 }

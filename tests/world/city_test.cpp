@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "tests/world/world_test_files.h"
+#include "tests/world/data_folder.h"
 #include "world/city.h"
 #include "world/codec.h"
 #include "world/names.h"
@@ -74,7 +74,7 @@ TEST(CityRecord, CopyFromTakesEveryLiveFieldButNotTheImage) {
 }
 
 TEST(CityFile, RoundTripKeepsOrderFlagsAndSpares) {
-  ScratchFolder folder;
+  DataFolder folder;
   CityList list;
   list.Add(kSomeName, 1, 8000, 0, 40, 50, 60, 0, 0, 50, 100, 200, 10, 20, 3);
   std::uint8_t img[City::kImageSize] = {};
@@ -86,7 +86,7 @@ TEST(CityFile, RoundTripKeepsOrderFlagsAndSpares) {
   list.GetAt(0)->MarkHiredThisTurn();
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1b.dat"));
-  EXPECT_EQ(folder.ReadData("datafile1b.dat").size(), 4u + 2 * 76u);
+  EXPECT_EQ(folder.Read("datafile1b.dat").size(), 4u + 2 * 76u);
 
   CityList back;
   ASSERT_TRUE(back.Load("datafile1b.dat"));
