@@ -5,7 +5,7 @@
 #include <climits>
 #include <vector>
 
-#include "tests/world/scratch_folder.h"
+#include "tests/world/record_bytes.h"
 #include "world/names.h"
 #include "world/random.h"
 #include "world/trade_good.h"
@@ -38,7 +38,7 @@ int Raw(int v) { return v - 1; }
 
 class TradeGoodFiles : public ::testing::Test {
  protected:
-  filetest::DataFolder folder_;
+  DataFolder folder_;
 };
 
 }  // namespace
@@ -92,7 +92,7 @@ TEST_F(TradeGoodFiles, SavedFieldsComeBackAndTheTurnStateStartsAfresh) {
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1it.dat"));
 
-  auto bytes = filetest::DataFolder::ReadBytes("datafile1it.dat");
+  auto bytes = DataFolder::Read("datafile1it.dat");
   ASSERT_EQ(bytes.size(), 4u + 2 * TradeGood::kImageSize);
   EXPECT_EQ(I32At(bytes, 0), 2);
   EXPECT_EQ(I32At(bytes, 4 + 160), 30001);
