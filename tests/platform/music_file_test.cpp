@@ -19,18 +19,18 @@ std::vector<std::uint8_t> Header(int format, int tracks, int division) {
           static_cast<std::uint8_t>(division >> 8), static_cast<std::uint8_t>(division)};
 }
 
-std::vector<std::uint8_t> Chunk(const char* id, std::vector<std::uint8_t> body) {
+std::vector<std::uint8_t> Chunk(const char* id, const std::vector<std::uint8_t>& body) {
   std::vector<std::uint8_t> out(id, id + 4);
-  std::uint32_t n = static_cast<std::uint32_t>(body.size());
-  out.insert(out.end(), {static_cast<std::uint8_t>(n >> 24), static_cast<std::uint8_t>(n >> 16),
-                         static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n)});
-  out.insert(out.end(), body.begin(), body.end());
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(body.size() >> shift));
+  for (std::uint8_t b : body) out.push_back(b);
   return out;
 }
 
-std::vector<std::uint8_t> Join(std::vector<std::vector<std::uint8_t>> parts) {
+std::vector<std::uint8_t> Join(const std::vector<std::vector<std::uint8_t>>& parts) {
   std::vector<std::uint8_t> out;
-  for (auto& p : parts) out.insert(out.end(), p.begin(), p.end());
+  for (const auto& part : parts) {
+    for (std::uint8_t b : part) out.push_back(b);
+  }
   return out;
 }
 
@@ -103,7 +103,7 @@ TEST(MidiFile, RejectsFilesThatDoNotHoldTogether) {
   bad.push_back(cut);
   // Ticks beyond the range of music time: 0x0FFFFFFF ticks at 1 tick a quarter, several times.
   std::vector<std::uint8_t> far;
-  for (int i = 0; i < 4; ++i) far.insert(far.end(), {0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 1});
+  for (int i = 0; i < 4; ++i) far = Join({far, {0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 1}});
   bad.push_back(Join({Header(1, 1, 1), Chunk("MTrk", far)}));
 
   for (std::size_t i = 0; i < bad.size(); ++i) EXPECT_FALSE(ParseStandardMidiFile(bad[i], &tune)) << "case " << i;
