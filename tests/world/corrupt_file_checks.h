@@ -37,14 +37,26 @@ bool LoadDamaged(const List& before, const std::vector<std::uint8_t>& bytes, Lis
 // The framing damage every list file must survive: `good` is a whole file written from a list
 // of several records; `before` is what the list holds when the damaged file is read.
 // `use` exercises a list that loaded (queries, walks) so that the sanitizers see its values used.
+// `boundaries` are the offsets where records and nested counts start: a large file is cut at each
+// of them and just around them, and every 61 bytes inside; a small one at every length.
 template <typename List, typename Use>
-void ExpectFramingDamageIsDefined(const std::vector<std::uint8_t>& good, const List& before, Use use) {
+void ExpectFramingDamageIsDefined(const std::vector<std::uint8_t>& good, const List& before, Use use,
+                                  const std::vector<std::size_t>& boundaries = {}) {
   List out;
   ASSERT_TRUE(LoadDamaged(before, good, out));
   EXPECT_EQ(Fingerprint(out), good) << "the undamaged file reads back as written";
 
-  // Cut at every length: at every record boundary and inside every record and nested count.
-  for (std::size_t cut = 0; cut < good.size(); ++cut) {
+  std::vector<std::size_t> cuts;
+  if (good.size() <= 2048 || boundaries.empty()) {
+    for (std::size_t cut = 0; cut < good.size(); ++cut) cuts.push_back(cut);
+  } else {
+    for (std::size_t b : boundaries)
+      for (std::size_t d = 0; d < 6; ++d) {
+        if (b + d >= 3 && b + d - 3 < good.size()) cuts.push_back(b + d - 3);
+      }
+    for (std::size_t cut = 0; cut < good.size(); cut += 61) cuts.push_back(cut);
+  }
+  for (std::size_t cut : cuts) {
     std::vector<std::uint8_t> part(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(cut));
     EXPECT_FALSE(LoadDamaged(before, part, out)) << "cut at " << cut;
   }

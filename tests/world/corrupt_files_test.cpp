@@ -4,10 +4,14 @@
 
 #include <climits>
 
+#include "tests/world/character_test_util.h"
 #include "tests/world/corrupt_file_checks.h"
 #include "tests/world/scratch_folder.h"
 #include "tests/world/world_fill.h"
+#include "world/character_list.h"
+#include "world/city.h"
 #include "world/division.h"
+#include "world/field_party.h"
 #include "world/inhabitant.h"
 #include "world/name_pool.h"
 #include "world/nation.h"
@@ -29,6 +33,39 @@ class CorruptFiles : public ::testing::Test {
 template <typename List>
 std::vector<std::uint8_t> FileOf(const List& list) {
   return Fingerprint(list);
+}
+
+// Where each nation record, tactic list and policy list of a nation file starts, and its end.
+std::vector<std::size_t> NationFileBoundaries(const std::vector<std::uint8_t>& file) {
+  std::vector<std::size_t> at = {0, 4};
+  std::size_t p = 4;
+  for (std::int32_t i = 0; i < I32At(file, 0); ++i) {
+    p += Nation::kImageSize;
+    at.push_back(p);
+    p += 4 + static_cast<std::size_t>(I32At(file, p)) * Tactic::kImageSize;
+    at.push_back(p);
+    p += 4 + static_cast<std::size_t>(I32At(file, p)) * Policy::kImageSize;
+    at.push_back(p);
+  }
+  return at;
+}
+
+// Where each character record, skill list and relation list of a character file starts, and its
+// end.
+std::vector<std::size_t> CharacterFileBoundaries(const std::vector<std::uint8_t>& file) {
+  std::vector<std::size_t> at = {0, 4};
+  std::size_t p = 4;
+  for (std::int32_t i = 0; i < I32At(file, 0); ++i) {
+    p += Character::kImageSize;
+    at.push_back(p);
+    p += 4 + static_cast<std::size_t>(I32At(file, p)) * Skill::kImageSize;
+    at.push_back(p);
+    for (int list = 0; list < 2; ++list) {
+      p += 4 + static_cast<std::size_t>(I32At(file, p)) * RelationEntry::kImageSize;
+      at.push_back(p);
+    }
+  }
+  return at;
 }
 
 }  // namespace
@@ -129,7 +166,7 @@ TEST_F(CorruptFiles, NationFile) {
     }
     list.RemoveById(2);
   };
-  ExpectFramingDamageIsDefined(good, before, use);
+  ExpectFramingDamageIsDefined(good, before, use, NationFileBoundaries(good));
 
   const std::size_t first = 4;  // the first nation's record
   for (std::int32_t v : {-1, names::kCount, INT_MIN}) {
@@ -207,4 +244,86 @@ TEST_F(CorruptFiles, ListsLongerThanTheGameEverMade) {
   loaded_divisions.Rank(2, 0);
   EXPECT_NE(loaded_divisions.FindByRankingPosition(1500), nullptr);
   EXPECT_NE(loaded_divisions.GetNthWillingByPosition(3, 0, 1400), nullptr);
+}
+
+TEST_F(CorruptFiles, FieldPartyFile) {
+  FieldPartyList parties;
+  parties.Add(1, 11, 12, 13, 0, 0, 0);
+  parties.Add(2, 14, 0, 0, 0, 0, 15);
+  auto good = FileOf(parties);
+  FieldPartyList before;
+  before.Add(9, 1, 2, 3, 4, 5, 6);
+  CharacterList characters;
+  characters.Add(kSilverBar, kChest, kChest, kChest, 11, 10, 10, 1, 0, 1, 0, 2, 1, 0, 0);
+  ExpectFramingDamageIsDefined(good, before, [&](FieldPartyList& list) {
+    for (FieldParty& p : list) {
+      p.SetActive();
+      for (std::int32_t k = -1; k <= 6; ++k) p.PlaceMember(characters, k);
+      p.AllMembersArrived(characters);
+      p.AnyMemberOutOfFormation(characters);
+      p.FindMemberAtDestination(characters);
+      p.SetBasePointAll(characters, 1, 1);
+    }
+    list.GetNthActive(list.CountActive());
+  });
+  // Member ids are taken as stored; ids that name nobody are skipped by the checks.
+  std::vector<std::uint8_t> odd = good;
+  for (std::size_t off = 4; off < 4 + 36; off += 4) PutI32At(odd, off, INT_MIN + static_cast<int>(off));
+  FieldPartyList out;
+  ASSERT_TRUE(LoadDamaged(before, odd, out));
+  EXPECT_TRUE(out.GetAt(0)->AllMembersAtBase(characters));
+}
+
+TEST_F(CorruptFiles, CityFile) {
+  CityList cities;
+  for (std::int32_t id = 1; id <= 3; ++id)
+    cities.Add(kChest, id, 1000 * id, 0, 10, 20, 30, 0, 0, 50, 100 * id, 100 * id, id, id, id);
+  cities.GetAt(1)->SetRiot();
+  auto good = FileOf(cities);
+  CityList before;
+  before.Add(kSilverBar, 9, 1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 100);
+  ExpectFramingDamageIsDefined(good, before, [](CityList& list) {
+    for (std::int32_t nation = 0; nation <= 8; ++nation) {
+      list.CountNearby(500, 500, nation, 1, 500);
+      list.AgricultureIncomeOfNation(nation);
+      list.CountOfNationWithSentimentAtMost(nation, 50);
+    }
+    list.FindAtMinimapPoint(645, 475);
+  });
+  for (std::int32_t v : {-1, names::kCount, INT_MAX}) ExpectRefused(good, before, 4, v);
+}
+
+TEST_F(CorruptFiles, CharacterFile) {
+  CharacterList characters;
+  for (std::int32_t id = 1; id <= 3; ++id) {
+    characters.Add(kSilverBar, kChest, kChest, kSilverBar, id, 10 * id, 20 * id, 1, 0, 0, 0, 2, 1, 0, 0);
+    Character& c = *characters.GetAt(id - 1);
+    c.skills.Append(test_chars::MakeSkill(3, 1, 2, 3, 1, id));
+    for (std::int32_t k = 1; k <= 7; ++k) c.nation_relations.Add(k, 10 * k, id);
+    for (std::int32_t k = 1; k <= 17; ++k) c.division_relations.Add(k, k, 0);
+  }
+  // What a load gives back is the file to damage: it reads back exactly as written.
+  CharacterList once;
+  ASSERT_TRUE(LoadDamaged(CharacterList(), FileOf(characters), once));
+  auto good = FileOf(once);
+  CharacterList before;
+  before.Add(kChest, kChest, kChest, kChest, 77, 0, 0, 2, 0, 0, 0, 2, 1, 0, 0);
+  ExpectFramingDamageIsDefined(good, before, [](CharacterList& list) {
+    for (std::int32_t nation = 0; nation <= 16; ++nation) {
+      list.CountOfNation(nation);
+      list.CountWilling(nation, 1, 0);
+    }
+    for (Character& c : list) {
+      c.ComputeCombatPower();
+      list.HasActiveEnemyNear(c, 100);
+    }
+    list.ComputeDrawOrder();
+    list.Rank(33);
+  }, CharacterFileBoundaries(good));
+  const std::size_t first = 4;
+  for (std::int32_t v : {-1, names::kCount, INT_MIN}) {
+    for (std::size_t name_at : {0u, 4u, 8u, 12u, 264u}) ExpectRefused(good, before, first + name_at, v);
+    ExpectRefused(good, before, first + Character::kImageSize + 4, v);  // the first skill's name
+  }
+  ExpectRefused(good, before, first + Character::kImageSize, 1 << 22);  // skill count
 }
