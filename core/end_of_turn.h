@@ -5,9 +5,10 @@
 // and the totals that the screens show are worked out again.
 //
 // Each step is a function over the world lists (and, for the first and the calendar step, over
-// the thinking and field screens' turn fields, gathered in TurnState). The game object runs them
-// in their fixed order: RunBeforePause (steps 1 to 26), its repaint and one-second pause (step
-// 27), then RunAfterPause (steps 28 to 34). Every draw comes from the game's one generator, in
+// the thinking and field screens' turn fields, gathered in TurnState). Game::RunEndOfTurn runs
+// them in their fixed order: RunBeforePause (steps 1 to 26), the screens take their new turn
+// fields, the window is repainted and the game pauses one second (step 27), then RunAfterPause
+// (steps 28 to 34). Every draw comes from the game's one generator, in
 // the order the steps make them.
 #include <cstdint>
 
@@ -17,6 +18,9 @@
 #include "world/inhabitant.h"
 #include "world/nation.h"
 #include "world/trade_good.h"
+
+class ThinkingScreen;
+class FieldScreen;
 
 namespace end_of_turn {
 
@@ -58,6 +62,9 @@ struct TurnState {
 // --- the whole turn ---
 void RunBeforePause(const Lists& w, TurnState& t);  // steps 1 to 26
 void RunAfterPause(const Lists& w);                 // steps 28 to 34
+// The screens' fields in and out of a TurnState.
+TurnState ReadTurnState(const ThinkingScreen& thinking, const FieldScreen& field);
+void WriteTurnState(const TurnState& t, ThinkingScreen& thinking, FieldScreen& field);
 
 // --- turn start (end_of_turn_start.cpp) ---
 void StartNewTurn(const Lists& w, TurnState& t);            // 1
