@@ -27,8 +27,10 @@ int PumpMessages();
 // Lets ms of virtual time pass, stopping at each moment a timer falls due and handling what is
 // available there, as a running message loop would. Returns the number of messages handled.
 int RunFor(std::uint64_t ms);
-// GetMessageA gives the quit result (0) instead of moving the clock past this moment, so that a
-// test can run the game's own message loop for a while. No limit by default.
+// GetMessageA takes the next message; when none is available it moves the clock to the next
+// timer tick. It gives the quit result (0) when nothing can ever come (no timer runs) or when it
+// would move the clock past this limit, so that a test can run the game's own message loop for
+// a stretch of virtual time. No limit by default.
 void SetMessageLoopLimit(std::optional<std::uint64_t> until_ms);
 
 // Input, queued as the user's: WM_MOUSEMOVE, WM_LBUTTONDOWN or WM_RBUTTONDOWN at a client point.
