@@ -102,6 +102,40 @@ class ThinkingScreen {
   void OnTimer(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations, CityList& cities,
                FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool, InhabitantList& inhabitants,
                TradeGoodList& goods, TacticList& tactics, PolicyList& policies);
+
+  // --- the turn driver, the computer nations' turn and the end of the player's turn ---
+  // Timer 1 drives the phase; its period follows the game speed (0 100 ms, 1 200 ms, 2 50 ms).
+  static constexpr UINT_PTR kPlayTimer = 1;
+  static UINT PhaseTimerPeriod(std::int32_t game_speed);
+  // A computer nation takes one character (mode 0, kind 1..3) or one division (mode 1, kind
+  // 1..4) willing to serve it into its service at its city_index-th city, if it can afford it;
+  // the newcomers are added to the caller's two counters of that city (recruitment.cpp).
+  void Recruit(CharacterList& characters, NationList& nations, CityList& cities, FieldPartyList& parties,
+               DivisionList& divisions, InhabitantList& inhabitants, std::int32_t nation_index,
+               std::int32_t city_index, std::int32_t kind, std::int32_t mode, std::int32_t& at_city,
+               std::int32_t& idle_at_city);
+  // Characters of the acting nation at its city_index-th city are given the transfer order
+  // toward `target`, or sent out on sortie against the target_index-th foreign city near it
+  // (transfer_sortie.cpp). `count` and `idle` are the caller's counters of that city.
+  void TransferStep(CharacterList& characters, NationList& nations, CityList& cities, FieldPartyList& parties,
+                    DivisionList& divisions, InhabitantList& inhabitants, std::int32_t nation_index,
+                    std::int32_t city_index, std::int32_t& count, std::int32_t& idle, City& target);
+  void SortieStep(CharacterList& characters, NationList& nations, CityList& cities, FieldPartyList& parties,
+                  DivisionList& divisions, InhabitantList& inhabitants, std::int32_t nation_index,
+                  std::int32_t city_index, std::int32_t& count, std::int32_t& idle, std::int32_t target_defence,
+                  std::int32_t target_index);
+  // Carries out one policy of the nation and charges its points and price; the callers have
+  // checked that the nation can pay (policy_execution.cpp). The policy skill list of the
+  // military menu uses it too.
+  void ExecutePolicy(Nation& nation, Policy& policy, CharacterList& characters, NationList& nations,
+                     CityList& cities, DivisionList& divisions, FieldPartyList& parties, NamePool& name_pool,
+                     InhabitantList& inhabitants);
+  // The branches of the left-click handler for the end-of-phase question (menu state 9) and the
+  // system menu's settings (66), given the click point (end_of_phase.cpp, settings_menu.cpp).
+  void ClickEndOfPhaseQuestion(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters,
+                               NationList& nations);
+  void ClickSettingsMenu(std::int32_t x, std::int32_t y);
+
   void Paint(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
              CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
              TradeGoodList& goods, TacticList& tactics, PolicyList& policies);
