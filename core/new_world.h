@@ -46,7 +46,6 @@ using WorldSeeder = std::function<void()>;
 
 // Empties the twelve lists in the game's order (characters, cities, nations, hero templates,
 // skills, field parties, divisions, inhabitants, policies, tactics, trade goods, name pool).
-// The city list's two extra words stay as they are.
 void ClearWorldLists(NewWorldLists& lists);
 
 // Fills emptied lists with the new world, from the name pool to the cities. `seed` runs before
