@@ -5,6 +5,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/support/window_tests.cmake)
 valdrim_window_test(game_window
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/game_window.cpp
           ${CMAKE_SOURCE_DIR}/tests/support/game_folder.cpp
-          ${CMAKE_SOURCE_DIR}/tests/support/bmp_writer.cpp
+          ${CMAKE_SOURCE_DIR}/tests/support/headless_test.cpp
           ${CMAKE_SOURCE_DIR}/tests/support/midi_file.cpp
   LIBS core)
