@@ -131,9 +131,16 @@ class ThinkingScreen {
                      CityList& cities, DivisionList& divisions, FieldPartyList& parties, NamePool& name_pool,
                      InhabitantList& inhabitants);
   // The branches of the left-click handler for the end-of-phase question (menu state 9) and the
-  // system menu's settings (66), given the click point (end_of_phase.cpp, settings_menu.cpp).
+  // system menu's load (64), save (65) and settings (66) menus, given the click point
+  // (end_of_phase.cpp, system_menu_commands.cpp, settings_menu.cpp).
   void ClickEndOfPhaseQuestion(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters,
                                NationList& nations);
+  void ClickLoadMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+                     InhabitantList& inhabitants, TradeGoodList& goods);
+  void ClickSaveMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+                     InhabitantList& inhabitants, TradeGoodList& goods);
   void ClickSettingsMenu(std::int32_t x, std::int32_t y);
 
   void Paint(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,

@@ -68,8 +68,12 @@ class GameRun : public test_support::HeadlessTest {
   // The turn driver's last step: menu state 9, seen on the next tick. (The end of turn puts the
   // menu state back to 0 before the next thinking phase; the test does that for it here.)
   void EnterActionPhase() {
-    game_->Thinking().SetMenuState(9);
+    // Every nation has had its turn and the pause after the last one is over: the next tick
+    // ends the phase.
+    game_->Thinking().SetTurnOrderPosition(game_->Nations().Count());
+    game_->Thinking().SetTurnTickCounter(9);
     NextTick();
+    ASSERT_EQ(game_->Thinking().GetMenuState(), 9);
     ASSERT_EQ(game_->GetMode(), kModeAction);
     game_->Thinking().SetMenuState(0);
   }

@@ -116,7 +116,9 @@ TEST_F(CityStep, SortieChancesByAttackCaution) {
           ExpectScriptUsedUp();
           Point to;
           EXPECT_EQ(c.GetOrder(), go ? Character::kOrderSortie : Character::kOrderFree);
-          if (go) EXPECT_EQ(c.GetDestination(to), (Point{1300, 800}));
+          if (go) {
+            EXPECT_EQ(c.GetDestination(to), (Point{1300, 800}));
+          }
         }
       }
     }

@@ -1,6 +1,9 @@
 // Carrying out policies: each kind's effect, its draws, and the points and price paid.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "tests/planning/planning_world.h"
 
 namespace {
@@ -50,6 +53,17 @@ TEST_F(PolicyExecution, PointsAndDevelopmentKindsAddTheWholeAmountAndPay) {
   EXPECT_EQ(nation->GetResearchBonusFlag(), 20);
   EXPECT_EQ(nation->GetPolicyValue(), 50);
   EXPECT_TRUE(Drawn().empty());
+}
+
+TEST_F(PolicyExecution, ADamagedAmountIsHeldInTheIntRange) {
+  PolicyList damaged;
+  damaged.Add(names::kNone, 98, 1, 0, 0, 0, std::nanf(""), 0, 0, 0, 0);
+  damaged.Add(names::kNone, 99, 1, 0, 0, 0, -1e30f, 0, 0, 0, 0);
+  nation->SetTacticsValue(0);
+  Execute(*damaged.GetAt(0));
+  EXPECT_EQ(nation->GetTacticsValue(), 0);
+  Execute(*damaged.GetAt(1));
+  EXPECT_EQ(nation->GetTacticsValue(), std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(PolicyExecution, ReinforcementActsAtMostMemberCountTimesOnDrawnMembers) {

@@ -66,7 +66,9 @@ TEST_F(TurnDriver, SevenComputerNationsActTenTicksApartAndThePhaseEndsOnTick70) 
   std::vector<int> acted_on_tick(71, -1);
   for (int tick = 1; tick <= 70; ++tick) {
     acted_on_tick[tick] = TickAndSeeWhoActs();
-    if (tick < 70) EXPECT_NE(w.screen.GetMenuState(), 9) << tick;
+    if (tick < 70) {
+      EXPECT_NE(w.screen.GetMenuState(), 9) << tick;
+    }
     if (acted_on_tick[tick] >= 0) {
       EXPECT_EQ(w.screen.GetActingNationIndex(), acted_on_tick[tick]);
       EXPECT_EQ(w.screen.GetTurnNationId(), acted_on_tick[tick] + 1);
@@ -159,6 +161,16 @@ TEST_F(TurnDriver, TheLastNationLeftEndsTheGameOnTheNextTick) {
   w.nations.GetAt(0)->SetTurnsTaken(50);
   Tick();
   EXPECT_EQ(w.screen.GetGameOverTurnCount(), 41);
+}
+
+TEST_F(TurnDriver, ATurnOrderNamingNoNationIsPassedOver) {
+  MakeNations({100, 0});  // a damaged slot's turn order
+  EXPECT_EQ(TickAndSeeWhoActs(), -1);
+  EXPECT_EQ(w.screen.GetTurnOrderPosition(), 1);
+  EXPECT_EQ(w.screen.GetTurnTickCounter(), 0);
+  EXPECT_EQ(TimerPeriod(), std::optional<UINT>(100)) << "the clock runs on";
+  for (int tick = 1; tick <= 9; ++tick) Tick();
+  EXPECT_EQ(TickAndSeeWhoActs(), 0);
 }
 
 }  // namespace
