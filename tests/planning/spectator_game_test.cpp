@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "core/game.h"
@@ -51,16 +52,15 @@ class SpectatorGame : public test_support::HeadlessTest {
     for (const Nation& n : g.Nations()) {
       ids.insert(n.GetId());
       orders.insert(n.GetTurnOrder());
-      std::int32_t last = 0;
-      for (const Tactic& t : n.tactics) {
-        EXPECT_GT(t.GetId(), last) << "a nation's tactics in id order, each once";
-        last = t.GetId();
-      }
-      last = 0;
-      for (const Policy& p : n.policies) {
-        EXPECT_GT(p.GetId(), last) << "a nation's policies in id order, each once";
-        last = p.GetId();
-      }
+      // Research keeps a nation's skills in id order, each once.
+      auto ascending = [](const auto& list) {
+        std::int32_t last = 0;
+        for (const auto& e : list)
+          if (e.GetId() <= std::exchange(last, e.GetId())) return false;
+        return true;
+      };
+      EXPECT_TRUE(ascending(n.tactics));
+      EXPECT_TRUE(ascending(n.policies));
     }
     EXPECT_EQ(orders.size(), ids.size());
     EXPECT_EQ(*orders.rbegin(), g.Nations().Count() - 1) << "the turn order is a permutation";

@@ -76,23 +76,6 @@ TEST_F(TransferSortie, TransferMakesAllItsDrawsAndSparesLordsAndSorties) {
   EXPECT_EQ(w.characters.GetAt(0)->GetOrder(), Character::kOrderFree);
 }
 
-TEST_F(TransferSortie, TransferTestsTheChanceAgainstEachRoll) {
-  Character& c = Here(1);
-  c.chances.SetTransferChance(40);
-  count = 1;
-  idle = 1;
-  std::vector<planning_test::Want> wants;
-  for (int d = 0; d < 1001; ++d) {
-    wants.push_back({0});
-    wants.push_back({d == 500 ? 40 : 41, 1});
-  }
-  Draws(wants);
-  Transfer();
-  ExpectScriptUsedUp();
-  EXPECT_EQ(c.GetOrder(), Character::kOrderTransfer);
-  EXPECT_EQ(idle, 0);
-}
-
 TEST_F(TransferSortie, SortieSendsHealthyIdleCharactersAgainstOneTarget) {
   Character* out[3];
   for (int i = 0; i < 3; ++i) {
@@ -118,6 +101,14 @@ TEST_F(TransferSortie, SortieSendsHealthyIdleCharactersAgainstOneTarget) {
   EXPECT_EQ(source->GetDefenceStrength(), 5000 - 600);
   EXPECT_EQ(enemy->GetDefenceStrength(), 700);
   EXPECT_EQ(idle, 0);
+
+  // An attack caution other than 0, 1 or 2 sends nobody.
+  for (Character* c : out) c->SetOrderFree();
+  w.nations.Clear();
+  w.AddNation(1, 0, false, 3);
+  Draws({});
+  Sortie();
+  EXPECT_TRUE(Drawn().empty());
 }
 
 TEST_F(TransferSortie, SortieDrawsHowManyGoAndStopsAtTheBound) {
@@ -149,19 +140,6 @@ TEST_F(TransferSortie, SortieDrawsHowManyGoAndStopsAtTheBound) {
   EXPECT_EQ(rng::StopRecording().size(), 2u + 2 * 1001);
   EXPECT_EQ(timid.GetOrder(), Character::kOrderFree);
   EXPECT_EQ(idle, 2);
-}
-
-TEST_F(TransferSortie, SortieNeedsAKnownAttackCaution) {
-  Here(1).chances.SetSortieChance(100);
-  count = 1;
-  idle = 1;
-  w.nations.Clear();
-  nation = &w.AddNation(1, 0, false, 3);
-  Draws({});
-  Sortie();
-  EXPECT_TRUE(Drawn().empty());
-  EXPECT_EQ(w.characters.GetAt(0)->GetOrder(), Character::kOrderFree);
-  EXPECT_EQ(idle, 1);
 }
 
 }  // namespace
