@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/world/scratch_folder.h"
+#include "tests/world/record_bytes.h"
 #include "world/random.h"
 
 namespace filetest {
@@ -18,7 +18,7 @@ template <typename List>
 std::vector<std::uint8_t> Fingerprint(const List& list) {
   list.PackAll();
   EXPECT_TRUE(list.Save("fingerprint.dat"));
-  return filetest::DataFolder::ReadBytes("fingerprint.dat");
+  return DataFolder::Read("fingerprint.dat");
 }
 
 // Loads `bytes` as a file into a list that holds `before`; a refused file must leave it alone.
@@ -26,7 +26,7 @@ std::vector<std::uint8_t> Fingerprint(const List& list) {
 template <typename List>
 bool LoadDamaged(const List& before, const std::vector<std::uint8_t>& bytes, List& out) {
   out = before;
-  filetest::DataFolder::WriteBytes("damaged.dat", bytes);
+  DataFolder::Write("damaged.dat", bytes);
   bool ok = out.Load("damaged.dat");
   if (!ok) {
     EXPECT_EQ(Fingerprint(out), Fingerprint(before));

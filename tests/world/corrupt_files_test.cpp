@@ -6,7 +6,7 @@
 
 #include "tests/world/character_test_util.h"
 #include "tests/world/corrupt_file_checks.h"
-#include "tests/world/scratch_folder.h"
+#include "tests/world/record_bytes.h"
 #include "tests/world/world_fill.h"
 #include "world/character_list.h"
 #include "world/city.h"
@@ -27,7 +27,7 @@ constexpr NameRef kChest = names::Of("千両箱");
 
 class CorruptFiles : public ::testing::Test {
  protected:
-  filetest::DataFolder folder_;
+  DataFolder folder_;
 };
 
 template <typename List>

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/world/scratch_folder.h"
+#include "tests/world/record_bytes.h"
 #include "tests/world/world_fill.h"
 #include "world/division.h"
 #include "world/random.h"
@@ -39,13 +39,13 @@ TEST(DivisionRecord, TwentyWordsInOrder) {
 }
 
 TEST(DivisionRecord, FileRoundTripKeepsRelationsButNotTheirWillingFlags) {
-  filetest::DataFolder folder;
+  DataFolder folder;
   DivisionList list;
   fill::AddDivision(list, fill::kNameA, 1, 0);
   fill::AddDivision(list, fill::kNameB, 2, 40);
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1d.dat"));
-  auto bytes = filetest::DataFolder::ReadBytes("datafile1d.dat");
+  auto bytes = DataFolder::Read("datafile1d.dat");
   ASSERT_EQ(bytes.size(), 4u + 2 * (80 + 4 + 7 * 16));
   EXPECT_EQ(I32At(bytes, 4 + 80), 7);
   EXPECT_EQ(I32At(bytes, 4 + 80 + 4), 1);  // the first entry's key

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "tests/world/character_test_util.h"
-#include "tests/world/scratch_folder.h"
+#include "tests/world/record_bytes.h"
 #include "world/codec.h"
 #include "world/field_party.h"
 
@@ -43,15 +43,15 @@ TEST(FieldPartyRecord, LayoutAndWhatALoadRestores) {
   const std::int32_t expected[9] = {7, 11, 11, 12, 13, 0, 15, 16, 0};
   for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(I32At(img, 4 * i), expected[i]) << i;
 
-  filetest::DataFolder folder;
+  DataFolder folder;
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1g.dat"));
-  auto bytes = filetest::DataFolder::ReadBytes("datafile1g.dat");
+  auto bytes = DataFolder::Read("datafile1g.dat");
   ASSERT_EQ(bytes.size(), 4u + 36);
   // A record whose slot 0 disagrees with its leader: the load takes the leader for slot 0.
   PutI32At(bytes, 4 + 8, 99);
   PutI32At(bytes, 4 + 32, 1234);  // the reserved word is not read
-  filetest::DataFolder::WriteBytes("datafile1g.dat", bytes);
+  DataFolder::Write("datafile1g.dat", bytes);
   FieldPartyList loaded;
   ASSERT_TRUE(loaded.Load("datafile1g.dat"));
   ASSERT_EQ(loaded.Count(), 1);

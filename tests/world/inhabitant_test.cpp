@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/world/scratch_folder.h"
+#include "tests/world/record_bytes.h"
 #include "world/inhabitant.h"
 #include "world/random.h"
 
@@ -119,7 +119,7 @@ TEST(InhabitantGeneration, GeneratedValuesInRangeAndOccupationShares) {
 }
 
 TEST(InhabitantRecord, FourteenFieldsInTheirOrderAndBackThroughAFile) {
-  filetest::DataFolder folder;
+  DataFolder folder;
   InhabitantList list;
   list.Generate(1, 0, 0, 0, 0, 0, 0, 0);
   list.AddFromImage([] {
@@ -145,7 +145,7 @@ TEST(InhabitantRecord, FourteenFieldsInTheirOrderAndBackThroughAFile) {
 
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1i.dat"));
-  EXPECT_EQ(filetest::DataFolder::ReadBytes("datafile1i.dat").size(), 4u + 2 * 56);
+  EXPECT_EQ(DataFolder::Read("datafile1i.dat").size(), 4u + 2 * 56);
   InhabitantList loaded;
   ASSERT_TRUE(loaded.Load("datafile1i.dat"));
   ASSERT_EQ(loaded.Count(), 2);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/world/scratch_folder.h"
+#include "tests/world/record_bytes.h"
 #include "tests/world/world_fill.h"
 #include "world/nation.h"
 #include "world/random.h"
@@ -98,7 +98,7 @@ TEST(NationRecord, CreationValuesAndRelationBytes) {
 }
 
 TEST(NationRecord, FileRoundTripWithTacticsAndPolicies) {
-  filetest::DataFolder folder;
+  DataFolder folder;
   NationList list;
   fill::AddNation(list, fill::kNameA, 1, 100);
   fill::AddNation(list, fill::kNameE, 2, 500)->SetPlayerControlled();
@@ -106,7 +106,7 @@ TEST(NationRecord, FileRoundTripWithTacticsAndPolicies) {
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1k.dat"));
 
-  auto bytes = filetest::DataFolder::ReadBytes("datafile1k.dat");
+  auto bytes = DataFolder::Read("datafile1k.dat");
   // count | nation | 2 tactics | 1 policy | nation | 2 tactics | 1 policy
   const std::size_t per_nation = 388 + 4 + 2 * 272 + 4 + 44;
   ASSERT_EQ(bytes.size(), 4 + 2 * per_nation);

@@ -5,7 +5,7 @@
 #include <climits>
 #include <vector>
 
-#include "tests/world/scratch_folder.h"
+#include "tests/world/record_bytes.h"
 #include "world/names.h"
 #include "world/random.h"
 #include "world/trade_good.h"
@@ -38,7 +38,7 @@ int Raw(int v) { return v - 1; }
 
 class TradeGoodFiles : public ::testing::Test {
  protected:
-  filetest::DataFolder folder_;
+  DataFolder folder_;
 };
 
 }  // namespace
@@ -92,7 +92,7 @@ TEST_F(TradeGoodFiles, SavedFieldsComeBackAndTheTurnStateStartsAfresh) {
   list.PackAll();
   ASSERT_TRUE(list.Save("datafile1it.dat"));
 
-  auto bytes = filetest::DataFolder::ReadBytes("datafile1it.dat");
+  auto bytes = DataFolder::Read("datafile1it.dat");
   ASSERT_EQ(bytes.size(), 4u + 2 * TradeGood::kImageSize);
   EXPECT_EQ(I32At(bytes, 0), 2);
   EXPECT_EQ(I32At(bytes, 4 + 160), 30001);
@@ -123,21 +123,6 @@ TEST_F(TradeGoodFiles, SavedFieldsComeBackAndTheTurnStateStartsAfresh) {
   EXPECT_EQ(a->IsMarked(), 0);
   EXPECT_EQ(loaded.GetAt(1)->GetName(), kSilverBar);
   EXPECT_EQ(loaded.CountByOwnerAndMarket(0, 1), 0);  // the buy list is empty until the market settles
-}
-
-TEST_F(TradeGoodFiles, AClassOrGradeNoWalkKnowsRefusesTheFile) {
-  for (auto [offset, value] : std::vector<std::pair<std::size_t, std::int32_t>>{
-           {236, 0}, {236, 5}, {172, 0}, {172, 6}, {0, -1}, {0, names::kCount}}) {
-    TradeGoodList list;
-    list.Add(kSilverBar, 11, 10000, 0, 0, 2, 0, 0, 50, 2, kTradeGoodCategory, 1);
-    list.PackAll();
-    ASSERT_TRUE(list.Save("g.dat"));
-    auto bytes = filetest::DataFolder::ReadBytes("g.dat");
-    PutI32At(bytes, 4 + offset, value);
-    filetest::DataFolder::WriteBytes("g.dat", bytes);
-    EXPECT_FALSE(list.Load("g.dat")) << offset << " " << value;
-    EXPECT_EQ(list.Count(), 1);
-  }
 }
 
 TEST(TradeGoodWalk, ClassTwoSteadyBandOneRisesByTwoHundred) {

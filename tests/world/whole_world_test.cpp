@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/world/character_test_util.h"
-#include "tests/world/scratch_folder.h"
+#include "tests/world/record_bytes.h"
 #include "tests/world/world_fill.h"
 #include "world/character_list.h"
 #include "world/city.h"
@@ -24,7 +24,6 @@
 
 namespace {
 
-using filetest::DataFolder;
 
 struct World {
   CharacterList characters;
@@ -244,7 +243,7 @@ TEST(WholeWorld, EveryListThroughItsFileAndBack) {
   // Written again from the loaded lists, every saved field is as it was.
   ASSERT_TRUE(loaded.Save("2"));
   auto file = [](const std::string& slot, const char* kind) {
-    return DataFolder::ReadBytes("datafile" + slot + kind + ".dat");
+    return DataFolder::Read("datafile" + slot + kind + ".dat");
   };
   for (const char* kind : {"k", "b", "g", "n", "i"}) EXPECT_EQ(file("1", kind), file("2", kind)) << kind;
   ExpectSameOutside("it", file("1", "it"), file("2", "it"), GoodResets(file("1", "it")), true);
@@ -299,18 +298,18 @@ TEST(WholeWorld, AFailedSaveLeavesThePreviousFilesWhole) {
   World w;
   Fill(w);
   ASSERT_TRUE(w.Save("1"));
-  auto before = DataFolder::ReadBytes("datafile1it.dat");
+  auto before = DataFolder::Read("datafile1it.dat");
 
   // Every write of the goods file goes to a full disk.
   std::filesystem::create_symlink("/dev/full", "DATAFILE/datafile1it.dat.tmp");
   w.goods.GetAt(0)->SetPrice(1);
   w.goods.PackAll();
   EXPECT_FALSE(w.goods.Save("datafile1it.dat"));
-  EXPECT_EQ(DataFolder::ReadBytes("datafile1it.dat"), before);
+  EXPECT_EQ(DataFolder::Read("datafile1it.dat"), before);
   std::filesystem::remove("DATAFILE/datafile1it.dat.tmp");
 
   // A DATAFILE that is a plain file: nothing opens, every list says so.
-  folder.BlockDataFolder();
+  filetest::BlockDataFolder();
   World fresh;
   EXPECT_FALSE(w.nations.Save("datafile1k.dat"));
   EXPECT_FALSE(w.divisions.Save("datafile1d.dat"));
