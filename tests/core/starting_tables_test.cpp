@@ -7,16 +7,10 @@
 #include <set>
 #include <string>
 
+#include "core/builtin_tables.h"
 #include "core/starting_tables.h"
 
 namespace {
-
-// How many entries of the name table carry this text.
-int Occurrences(const std::string& text) {
-  int n = 0;
-  for (std::int32_t i = 1; i < names::kCount; ++i) n += text == names::Text(i);
-  return n;
-}
 
 const starting::ChanceRow& ChancesOf(NameRef name) {
   for (const auto& r : starting::Chances())
@@ -44,65 +38,79 @@ int PlainPower(const starting::HeroTemplateRow& t) {
 
 }  // namespace
 
-TEST(StartingNames, EveryCharacterHasANameOfItsOwn) {
-  std::set<NameRef> refs;
+TEST(StartingNames, CharactersPlacesAndArmiesAreAllNamedApart) {
   std::set<std::string> texts;
-  for (const auto& r : starting::Characters()) {
-    refs.insert(r.name);
-    texts.insert(names::Text(r.name));
-  }
-  for (NameRef n : starting::PoolNames()) {
-    refs.insert(n);
+  std::size_t count = 0;
+  auto add = [&](NameRef n) {
     texts.insert(names::Text(n));
-  }
-  EXPECT_EQ(refs.size(), 87u + 39u);
-  EXPECT_EQ(texts.size(), 87u + 39u);
-  for (const std::string& t : texts) {
-    SCOPED_TRACE(t);
-    EXPECT_FALSE(t.empty());
-    EXPECT_EQ(Occurrences(t), 1);  // no other name of the game, bitmaps included, reads the same
-  }
+    ++count;
+  };
+  for (const auto& r : starting::Characters()) add(r.name);
+  for (NameRef n : starting::PoolNames()) add(n);
+  for (const auto& r : starting::Nations()) add(r.name);
+  for (const auto& r : starting::Cities()) add(r.name);
+  for (const auto& r : starting::Divisions()) add(r.name);
+  EXPECT_EQ(count, 87u + 39u + 7u + 23u + 17u);
+  EXPECT_EQ(texts.size(), count);
+  EXPECT_EQ(texts.count(""), 0u);
 }
 
-TEST(StartingNames, OnlyTheTwentyWithPicturesOfTheirOwnLendTheirNameToBitmaps) {
+TEST(StartingNames, NoCharacterNameOrPictureNameCollidesWithAnotherNameOfTheGame) {
+  // The names the tables give to anything but a character: skills, tactics, policies, places,
+  // armies, treasures and the shared picture sets.
+  std::set<std::string> others;
+  for (const auto& r : builtin::Attacks()) others.insert(names::Text(r.name));
+  for (const auto& r : builtin::Stances()) others.insert(names::Text(r.name));
+  for (const auto& r : builtin::Heals()) others.insert(names::Text(r.name));
+  for (const auto& r : builtin::Tactics()) others.insert(names::Text(r.name));
+  for (const auto& r : builtin::Policies()) others.insert(names::Text(r.name));
+  for (const auto& r : starting::Nations()) others.insert(names::Text(r.name));
+  for (const auto& r : starting::Cities()) others.insert(names::Text(r.name));
+  for (const auto& r : starting::Divisions()) others.insert(names::Text(r.name));
+  for (const auto& r : starting::TradeGoods()) others.insert(names::Text(r.name));
   for (const auto& r : starting::Characters()) {
-    std::string name = names::Text(r.name);
-    SCOPED_TRACE(r.id);
-    bool own = r.id <= 20;
-    EXPECT_EQ(r.portrait == r.name, own);
-    if (own) {
-      EXPECT_EQ(names::Text(r.list_picture), name + "R");
-      EXPECT_EQ(names::Text(r.sprite_sheet), name + "A");
-      EXPECT_EQ(Occurrences(name + "R"), 1);
-      EXPECT_EQ(Occurrences(name + "A"), 1);
-    } else {
-      // Nobody else's picture may carry this character's name by accident.
-      EXPECT_EQ(Occurrences(name + "R"), 0);
-      EXPECT_EQ(Occurrences(name + "A"), 0);
+    if (r.portrait == r.name) continue;
+    others.insert(names::Text(r.portrait));
+    others.insert(names::Text(r.list_picture));
+    others.insert(names::Text(r.sprite_sheet));
+  }
+  auto occurrences = [](const std::string& text) {
+    int n = 0;
+    for (std::int32_t i = 1; i < names::kCount; ++i) n += text == names::Text(i);
+    return n;
+  };
+  auto check = [&](NameRef ref, bool own_pictures) {
+    std::string name = names::Text(ref);
+    SCOPED_TRACE(name);
+    for (const std::string& t : {name, name + "R", name + "A"}) EXPECT_FALSE(others.count(t)) << t;
+    if (!own_pictures) {
+      // Nothing else of the game, pictures included, reads like this character or its pictures.
+      EXPECT_EQ(occurrences(name), 1);
+      EXPECT_EQ(occurrences(name + "R"), 0);
+      EXPECT_EQ(occurrences(name + "A"), 0);
     }
+  };
+  for (const auto& r : starting::Characters()) {
+    bool own_pictures = r.id <= 20;
+    EXPECT_EQ(r.portrait == r.name, own_pictures) << r.id;
+    if (own_pictures) {
+      EXPECT_EQ(names::Text(r.list_picture), std::string(names::Text(r.name)) + "R");
+      EXPECT_EQ(names::Text(r.sprite_sheet), std::string(names::Text(r.name)) + "A");
+    }
+    check(r.name, own_pictures);
   }
-  for (NameRef n : starting::PoolNames()) {
-    EXPECT_EQ(Occurrences(std::string(names::Text(n)) + "R"), 0);
-    EXPECT_EQ(Occurrences(std::string(names::Text(n)) + "A"), 0);
-  }
+  for (NameRef n : starting::PoolNames()) check(n, false);
 }
 
-TEST(StartingNames, PlacesAndArmiesAreNamedOnceAndDivisionsFillSixteenBytes) {
-  std::set<NameRef> all;
-  for (const auto& r : starting::Nations()) all.insert(r.name);
-  for (const auto& r : starting::Cities()) all.insert(r.name);
+TEST(StartingNames, DivisionNamesFillSixteenBytesWithTrailingBlanks) {
   for (const auto& r : starting::Divisions()) {
-    all.insert(r.name);
-    const char* text = names::Text(r.name);
-    ASSERT_EQ(std::strlen(text), 16u);
-    EXPECT_NE(text[0], ' ');
-    // Blanks only at the end.
-    std::string s(text);
+    std::string s = names::Text(r.name);
+    SCOPED_TRACE(r.id);
+    ASSERT_EQ(s.size(), 16u);
     std::size_t last = s.find_last_not_of(' ');
+    ASSERT_NE(last, std::string::npos);
     EXPECT_EQ(s.find(' '), last + 1);
   }
-  EXPECT_EQ(all.size(), 7u + 23u + 17u);
-  for (NameRef n : all) EXPECT_EQ(Occurrences(names::Text(n)), 1) << names::Text(n);
 }
 
 TEST(StartingRows, EveryNamedCharacterHasOneChanceRowAndOneTemplate) {
