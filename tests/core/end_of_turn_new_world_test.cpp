@@ -23,55 +23,45 @@ Lists ListsOf(OwnedWorld& w) {
   return {w.characters, w.nations, w.cities, w.divisions, w.inhabitants, w.trade_goods};
 }
 
-// An FNV-1a hash of every number the summary folds in.
+// An FNV-1a hash over the save images of whole lists.
 struct Hash {
   std::uint64_t h = 1469598103934665603ull;
-  void Add(std::int64_t v) {
-    for (int i = 0; i < 8; ++i) {
-      h ^= static_cast<std::uint64_t>(v >> (8 * i)) & 0xFF;
-      h *= 1099511628211ull;
-    }
+  void Add(const std::uint8_t* bytes, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) h = (h ^ bytes[i]) * 1099511628211ull;
+  }
+  template <typename List>
+  void AddList(const List& list) {
+    list.PackAll();
+    for (const auto& e : list) Add(e.SaveImageBytes(), List::Element::kImageSize);
   }
 };
 
+// The date, every nation's numbers, and a hash of every other list (characters with their
+// relations, cities, divisions, inhabitants, goods with their offers).
 std::string Summary(const OwnedWorld& w, const TurnState& t) {
+  Hash h;
+  h.AddList(w.characters);
+  for (const Character& c : w.characters) {
+    h.AddList(c.nation_relations);
+    h.AddList(c.division_relations);
+  }
+  h.AddList(w.cities);
+  h.AddList(w.divisions);
+  for (const Division& d : w.divisions) h.AddList(d.relations);
+  h.AddList(w.inhabitants);
+  h.AddList(w.trade_goods);
   std::ostringstream s;
+  for (const TradeGood& g : w.trade_goods) s << g.GetOfferBuyerId() << g.GetOfferPrice() << g.IsOnMarket();
+  const std::string offers = s.str();
+  h.Add(reinterpret_cast<const std::uint8_t*>(offers.data()), offers.size());
+  s.str("");
   s << t.turn_count << " " << t.thinking.year << "/" << t.thinking.month << "/" << t.thinking.part << " order "
     << t.turn_nation_id << " |";
   for (const Nation& n : w.nations)
     s << " " << n.GetId() << ":" << n.GetFunds() << "," << n.GetAgricultureValue() << "," << n.GetCommerceValue()
       << "," << n.GetIndustryValue() << "," << n.GetDomesticTechnology() << "," << n.GetPersonnelLimit() << ","
       << n.GetLordCount() << "," << n.GetTotalCombatPower();
-  Hash cities, characters, society, market;
-  for (const City& c : w.cities)
-    for (std::int64_t v : {c.GetPopulation(), c.GetAgriculture(), c.GetCommerce(), c.GetIndustry(),
-                           c.GetSentiment(), std::int32_t{c.HasRiot()}, c.GetDefenceStrength()})
-      cities.Add(v);
-  std::int64_t fame = 0, levels = 0;
-  for (const Character& c : w.characters) {
-    fame += c.stats.GetFame();
-    levels += c.stats.GetLevel();
-    for (int f = 0; f < StatsBlock::kFieldCount; ++f) characters.Add(c.stats.GetField(f));
-    for (std::int64_t v : {c.GetNationId(), c.GetDivisionId(), c.GetOrder(), c.GetRank()}) characters.Add(v);
-    for (const RelationEntry& e : c.nation_relations) characters.Add(e.GetFriendship() * 2 + e.IsWilling());
-    for (const RelationEntry& e : c.division_relations) characters.Add(e.GetFriendship());
-  }
-  for (const Division& d : w.divisions) {
-    for (std::int64_t v : {d.GetMemberCount(), d.GetMemberLimit(), d.GetFame(), d.GetNationId(),
-                           d.GetCombatPower(), d.GetPopularity()})
-      society.Add(v);
-    for (const RelationEntry& e : d.relations) society.Add(e.GetFriendship() * 2 + e.IsWilling());
-  }
-  for (const Inhabitant& h : w.inhabitants) {
-    society.Add(h.GetAllegiance());
-    society.Add(h.GetFavouriteCharacterId());
-  }
-  for (const TradeGood& g : w.trade_goods)
-    for (std::int64_t v : {g.GetPrice(), g.GetOwnerId(), g.GetOfferBuyerId(), g.GetOfferPrice(),
-                           std::int32_t{g.IsOnMarket()}})
-      market.Add(v);
-  s << " | fame " << fame << " levels " << levels << " | " << std::hex << cities.h << " " << characters.h << " "
-    << society.h << " " << market.h;
+  s << " | " << std::hex << h.h;
   return s.str();
 }
 
