@@ -2,8 +2,6 @@
 // demoted vassals, recuperation, the calendar and the income calendar.
 #include <gtest/gtest.h>
 
-#include "field/field_screen.h"
-#include "planning/thinking_screen.h"
 #include "tests/core/small_world.h"
 
 namespace {
@@ -178,37 +176,6 @@ TEST(EndOfTurnStart, IncomeCalendarOfTheFirstThirds) {
       EXPECT_EQ(n.GetIndustryValue(), part == 1 && month == 9 ? 0 : 33);
     }
   }
-}
-
-}  // namespace
-
-namespace {
-
-TEST(EndOfTurnStart, TurnFieldsPassThroughTheScreensBothWays) {
-  ThinkingScreen thinking;
-  FieldScreen field;
-  end_of_turn::TurnState t;
-  t.menu_state = 3;
-  t.turn_nation_id = 4;
-  t.acting_nation_index = 5;
-  t.turn_order_position = 6;
-  t.turn_tick_counter = 7;
-  t.selected_city_index = 8;
-  t.city_count = 9;
-  t.city_arrow_state = 2;
-  t.thinking = {301, 11, 3};
-  t.turn_count = 70;
-  t.field = {302, 10, 2};
-  end_of_turn::WriteTurnState(t, thinking, field);
-  EXPECT_EQ(thinking.GetTurnNationId(), 4);
-  EXPECT_EQ(field.GetMonth(), 10);
-  const end_of_turn::TurnState back = end_of_turn::ReadTurnState(thinking, field);
-  for (auto [a, b] : {std::pair{back.menu_state, 3}, {back.turn_nation_id, 4}, {back.acting_nation_index, 5},
-                      {back.turn_order_position, 6}, {back.turn_tick_counter, 7}, {back.selected_city_index, 8},
-                      {back.city_count, 9}, {back.city_arrow_state, 2}, {back.thinking.year, 301},
-                      {back.thinking.month, 11}, {back.thinking.part, 3}, {back.turn_count, 70},
-                      {back.field.year, 302}, {back.field.month, 10}, {back.field.part, 2}})
-    EXPECT_EQ(a, b);
 }
 
 }  // namespace
