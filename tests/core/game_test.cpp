@@ -68,6 +68,10 @@ class GameRun : public test_support::HeadlessTest {
   // The turn driver's last step: menu state 9, seen on the next tick. (The end of turn puts the
   // menu state back to 0 before the next thinking phase; the test does that for it here.)
   void EnterActionPhase() {
+    // A player's turn that a tick has opened (timer 1 stopped) ends as the player ends it.
+    ThinkingScreen& thinking = game_->Thinking();
+    if (thinking.turn.player_turn_open)
+      thinking.ClickEndOfPhaseQuestion(window_, 300, 240, game_->Characters(), game_->Nations());
     // Every nation has had its turn and the pause after the last one is over: the next tick
     // ends the phase.
     game_->Thinking().SetTurnOrderPosition(game_->Nations().Count());
