@@ -249,6 +249,26 @@ class Character {
   // EXP 0. A field operation of the character (field/character_level_up.cpp).
   void LevelUp();
 
+  // --- the field battle: one step of the unit and one blow (field/unit_movement.cpp,
+  // field/engagement_point.cpp, field/character_attack.cpp) ---
+  // The step of the current field state; the target is the character it acts toward (used in
+  // the states 6, 7 and 10; nullptr where there is none).
+  void ActionStep(Character* target);
+  // The per-axis step lengths (x, y) toward the point for a movement pattern 1..3.
+  Point StepVector(std::int32_t pattern, std::int32_t x, std::int32_t y) const;
+  // The spot beside the enemy that the character walks to before it fights.
+  void ChooseEngagementPoint(const Character& enemy);
+  void Regenerate();
+  void StandStill();
+  void WalkToDestination();
+  void WalkToLineUpPoint();
+  void WalkToEngagementPoint();
+  void FightStep(Character& target);
+  void WalkToBasePoint();
+  void ApproachUnit(const Character& target);
+  // One blow of this character on the defender with the skill in its attack slot.
+  void Attack(Character& defender);
+
   // The game's draw: a whole number from base to base + n - 1.
   static int Random(int n, int base);
 
