@@ -77,6 +77,7 @@ class Character {
   Point& GetPosition(Point& out) const { return out = position_; }
   void SetPosition(std::int32_t x, std::int32_t y) { position_ = {x, y}; }
   Point& GetLineUpPoint(Point& out) const { return out = line_up_point_; }
+  void SetLineUpPoint(std::int32_t x, std::int32_t y) { line_up_point_ = {x, y}; }
   Point& GetDestination(Point& out) const { return out = destination_; }
   void SetDestination(std::int32_t x, std::int32_t y) { destination_ = {x, y}; }
   Point& GetTargetPoint(Point& out) const { return out = target_point_; }
@@ -118,6 +119,7 @@ class Character {
   void MarkDissolved() { role_ = 1; }
   std::int32_t GetHomeCityId() const { return home_city_id_; }
   std::int32_t IsInFormation() const { return in_formation_; }
+  void SetInFormation() { in_formation_ = 1; }
   void ClearInFormation() { in_formation_ = 0; }
   std::int32_t GetRank() const { return rank_; }
   void SetRankMercenary() { rank_ = 4; }
