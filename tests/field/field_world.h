@@ -13,6 +13,7 @@
 #include "field/field_screen.h"
 #include "platform/headless.h"
 #include "tests/support/headless_test.h"
+#include "world/codec.h"
 #include "world/random.h"
 
 namespace field_test {
@@ -133,18 +134,29 @@ class FieldTest : public test_support::HeadlessTest {
     return *cities.GetAt(cities.Count() - 1);
   }
 
-  // A vassal (rank 1, role 4) standing at (x, y) with that as its base, in `state`, movement
+  // A vassal (rank 1, role 4) named by the id (a name of the table, so that it can be saved and
+  // loaded) standing at (x, y) with that as its base, in `state`, movement
   // pattern 1, morale 100, with one basic attack (power 1, action length 3). Every chance and
   // threshold is 0.
   Character& AddUnit(std::int32_t id, std::int32_t nation, std::int32_t x, std::int32_t y, std::int32_t state = 0,
                      std::int32_t rank = 1, std::int32_t role = 4) {
-    characters.Add(9000 + id, 0, 0, 0, id, x, y, nation, 0, 0, role, rank, 0, 0, 0);
+    characters.Add(100 + id, 0, 0, 0, id, x, y, nation, 0, 0, role, rank, 0, 0, 0);
     Character& c = *characters.GetAt(characters.Count() - 1);
     c.stats.SetField(StatsBlock::kMovePattern, 1);
     AttackSpec basic;
     AddAttack(c.skills, 100 + id, basic);
     SetState(c, state);
     return c;
+  }
+
+  // State 3 (lining up) is set by no rule: a unit holds it only as loaded with a saved game, so
+  // it goes through the unit's record (the state word at 5256).
+  static void LoadLiningUp(Character& c) {
+    c.PackSaveImage();
+    std::vector<std::uint8_t> image(c.SaveImageBytes(), c.SaveImageBytes() + Character::kImageSize);
+    codec::PutI32(image.data(), 5256, 3);
+    ASSERT_TRUE(c.LoadSaveImage(image.data()));
+    ASSERT_EQ(c.GetState(), 3);
   }
 
   static void SetState(Character& c, std::int32_t state) {
