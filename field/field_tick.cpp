@@ -37,7 +37,7 @@ void RunAilments(Character& u) {
   if (u.IsPoisoned()) {
     if (u.GetPoisonCountdown() >= 1) {
       // Poison wears HP down but never takes the last point.
-      if (FieldScreen::Random(100, 1) >= 70 && u.stats.GetHp() > 1) {
+      if (FieldScreen::Random(100, 1) >= 70) {
         const std::int64_t hp = std::int64_t{u.stats.GetHp()} - u.stats.GetMaxHp() / 70;
         u.stats.SetHp(hp < 1 ? 1 : SaturateToI32(hp));
       }
@@ -50,8 +50,8 @@ void RunAilments(Character& u) {
   if (u.IsConfused()) {
     if (u.GetConfusionCountdown() >= 1) {
       if (FieldScreen::Random(100, 1) >= 70) {
-        const std::int32_t morale = u.GetMorale() - FieldScreen::Random(2, 1);
-        u.SetMorale(morale < 40 ? 40 : morale);
+        const std::int64_t morale = std::int64_t{u.GetMorale()} - FieldScreen::Random(2, 1);
+        u.SetMorale(morale < 40 ? 40 : SaturateToI32(morale));
       }
       u.SetConfusionCountdown(u.GetConfusionCountdown() - 1);
     } else {

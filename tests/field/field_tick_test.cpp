@@ -102,6 +102,21 @@ TEST_F(FieldTick, FormationMembersAreLeftToTheirParty) {
   EXPECT_EQ(m.GetMorale(), 120);
 }
 
+TEST_F(FieldTick, ARestingUnitWaitsRatherThanWalkToTheSearchsStandIn) {
+  // Back from a pursuit, with an idle stranger by its city: it rests, and no enemy is in reach
+  // to walk to (the search would give the list's last character, across the map).
+  AddCity(1, 1, 500, 500);
+  Character& u = AddUnit(1, 1, 600, 500, 9);
+  u.SetBasePoint(500, 500);
+  u.SavePrevState();
+  u.SetStateResting();
+  AddUnit(2, 2, 550, 550);
+  AddUnit(3, 1, 1500, 1500);
+  for (int i = 0; i < 4; ++i) Tick();
+  EXPECT_EQ(u.GetState(), 10);
+  EXPECT_EQ(Pos(u), (Point{600, 500}));
+}
+
 TEST_F(FieldTick, ArrivalTakesAnUnownedCity) {
   City& city = AddCity(1, 100, 300, 300);
   AddCity(2, 2, 1500, 1500);
