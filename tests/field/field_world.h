@@ -149,14 +149,14 @@ class FieldTest : public test_support::HeadlessTest {
     return c;
   }
 
-  // State 3 (lining up) is set by no rule: a unit holds it only as loaded with a saved game, so
-  // it goes through the unit's record (the state word at 5256).
-  static void LoadLiningUp(Character& c) {
+  // States 3 (lining up), 4, 11 and 13 are set by no rule: a unit holds one only as loaded with
+  // a saved game, so it goes through the unit's record (the state word at 5256).
+  static void LoadState(Character& c, std::int32_t state) {
     c.PackSaveImage();
     std::vector<std::uint8_t> image(c.SaveImageBytes(), c.SaveImageBytes() + Character::kImageSize);
-    codec::PutI32(image.data(), 5256, 3);
+    codec::PutI32(image.data(), 5256, state);
     ASSERT_TRUE(c.LoadSaveImage(image.data()));
-    ASSERT_EQ(c.GetState(), 3);
+    ASSERT_EQ(c.GetState(), state);
   }
 
   static void SetState(Character& c, std::int32_t state) {

@@ -90,7 +90,7 @@ TEST_F(Formation, AMemberMeetingAnEnemyLeavesTheFormation) {
 
 TEST_F(Formation, ALinedUpPartySetsOffTheTickAfterTheLastMemberArrives) {
   MakeParty({500, 500}, {900, 700});
-  for (Character* m : {leader, first, second}) LoadLiningUp(*m);
+  for (Character* m : {leader, first, second}) LoadState(*m, 3);
   leader->SetLineUpPoint(500, 500);
   first->SetPosition(500, 484);
   first->SetLineUpPoint(500, 490);

@@ -121,12 +121,16 @@ TEST_F(UnitMovement, ArrivalsAndTheStatesWithoutAStep) {
   EXPECT_EQ(home.GetState(), 9);
   EXPECT_EQ(home.GetOrder(), Character::kOrderFree);
 
-  // States 1, 4, 8, 11, 12 and 13 take no step; 6, 7 and 10 need someone to act toward.
+  // Guarding (8), knocked out (12), and the states that only a loaded game holds (4, 11 and
+  // 13: falling back, dying, retreating) take no step; 6, 7 and 10 need someone to act toward.
   Character& still = AddUnit(3, 1, 500, 500);
   still.SetDestination(900, 900);
   still.SetWalkStep(1);
-  for (int s : {8, 12}) {
-    SetState(still, s);
+  for (int s : {8, 12, 4, 11, 13}) {
+    if (s == 8 || s == 12)
+      SetState(still, s);
+    else
+      LoadState(still, s);
     still.ActionStep(nullptr);
     EXPECT_EQ(Pos(still), (Point{500, 500})) << s;
   }
