@@ -114,6 +114,8 @@ bool EndingScreen::RunFrame(std::int32_t n) {
 }
 
 void EndingScreen::OnTimer(HWND window, WPARAM timer_id, CharacterList&, NationList&, CityList&) {
+  // Scene 13 waits for the click: neither timer changes or repaints anything.
+  if (scene_ == kWaitingScene) return;
   if (timer_id == kAnimationTimer) {
     if (scene_ == 1) Timer2Scene1(window);
     if (scene_ == 7) Timer2Scene7();

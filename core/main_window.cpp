@@ -41,9 +41,9 @@ LRESULT MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) 
   }
 }
 
-HWND OpenMainWindow(Game& game, HINSTANCE instance) {
+HWND OpenMainWindow(Game& game, HINSTANCE instance, WNDPROC procedure) {
   served_game = &game;
-  const WNDCLASSA window_class{CS_HREDRAW | CS_VREDRAW, MainWindowProc, kClassName};
+  const WNDCLASSA window_class{CS_HREDRAW | CS_VREDRAW, procedure, kClassName};
   if (!RegisterClassA(&window_class)) return nullptr;
   // A fixed-size window that can be minimised but not maximised or resized; creating it runs
   // Game::OnCreate, which ends with the title's own placement.

@@ -172,6 +172,53 @@ TEST_F(GameRun, ARightClickLeavesTheNationChoiceAndTheNextOneStartsAtTheFirstNat
   EXPECT_EQ(game_->Title().GetState(), TitleScreen::kMenu);
 }
 
+TEST_F(GameRun, TheArrowsStepThroughTheNationsAndStopAtTheEnds) {
+  constexpr int kLeftArrow[2] = {380, 360};
+  Click(kNewGame);
+  Click(kLeftArrow);  // at the first nation: nothing
+  EXPECT_EQ(game_->Title().GetChosenIndex(), 0);
+  EXPECT_EQ(game_->Title().GetArrowState(), 2);
+  Click(kRightArrow);
+  EXPECT_EQ(game_->Title().GetArrowState(), 0);
+  Click(kLeftArrow);  // from the second back to the first
+  EXPECT_EQ(game_->Title().GetArrowState(), 2);
+  for (int i = 0; i < 6; ++i) Click(kRightArrow);
+  EXPECT_EQ(game_->Title().GetChosenIndex(), 6);
+  EXPECT_EQ(game_->Title().GetArrowState(), 3);
+  Click(kRightArrow);  // at the last nation: nothing
+  EXPECT_EQ(game_->Title().GetChosenIndex(), 6);
+  // Hovering changes the buttons only in the title menu.
+  headless::PostMouse(WM_MOUSEMOVE, kLoad[0], kLoad[1]);
+  headless::PumpMessages();
+  EXPECT_EQ(game_->Title().GetHover(), 0);
+}
+
+TEST_F(GameRun, ASlotLackingOneFileIsNotOffered) {
+  StartPlaying(true);
+  ASSERT_TRUE(SaveSlot::Save(game_->Thinking(), game_->Characters(), game_->Nations(), game_->Cities(),
+                             game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
+                             game_->Goods(), 2));
+  ASSERT_TRUE(SaveSlot::Save(game_->Thinking(), game_->Characters(), game_->Nations(), game_->Cities(),
+                             game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
+                             game_->Goods(), 4));
+  std::filesystem::remove(folder_->Data("datafile2n.dat"));
+  game_.reset();
+  headless::Reset();
+  game_ = std::make_unique<Game>();
+  window_ = OpenMainWindow(*game_, nullptr);
+  Click(kLoad);  // slot 4 is complete: the load menu opens
+  ASSERT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
+  headless::PostMouse(WM_LBUTTONDOWN, 570, 170);  // slot 2, one file missing: nothing
+  headless::PumpMessages();
+  EXPECT_EQ(game_->GetMode(), kModeTitle);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
+  EXPECT_TRUE(headless::Boxes().empty());
+  EXPECT_TRUE(headless::Timer(Game::kPlayTimer).has_value());
+  RightClick(10, 10);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kMenu);
+  EXPECT_EQ(headless::WindowPlacement()->width, 646);
+}
+
 TEST_F(GameRun, ThePhasesAlternateThroughTheEndOfTurnAndTheAutosave) {
   StartPlaying(/*spectate=*/true);
   EXPECT_EQ(game_->Nations().CountByComputerFlag(0), 0);

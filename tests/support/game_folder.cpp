@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/new_world.h"
+#include "platform/text.h"
 #include "tests/support/midi_file.h"
 #include "world/names.h"
 
@@ -73,7 +74,7 @@ std::vector<std::uint8_t> Make(const std::string& cp932_name, int width, int hei
   const std::uint32_t h = Hash(cp932_name);
   const int r = 80 + static_cast<int>(h % 150), g = 80 + static_cast<int>((h >> 8) % 150),
             b = 80 + static_cast<int>((h >> 16) % 150);
-  return testpics::Bmp24(width, height, [&](int x, int y) -> COLORREF {
+  return MakeBmp24(width, height, [&](int x, int y) -> COLORREF {
     if (cols == 0) {
       if (x < 3 || y < 3 || x >= width - 3 || y >= height - 3) return RGB(r / 3, g / 3, b / 3);
       const int t = (x + y) * 60 / (width + height);
@@ -88,7 +89,7 @@ std::vector<std::uint8_t> Make(const std::string& cp932_name, int width, int hei
 }
 
 void Put(const std::string& cp932_name, int width, int height, int cols, int rows) {
-  testpics::WriteBitmapFile(cp932_name.c_str(), Make(cp932_name, width, height, cols, rows));
+  WriteFile(platform::FileSystemPath("BITMAP/" + cp932_name + ".dat"), Make(cp932_name, width, height, cols, rows));
 }
 
 }  // namespace
@@ -141,7 +142,7 @@ void WriteTestTunes() {
   }
 }
 
-GameFolder::GameFolder() {
+GameFolder::GameFolder() : current_(dir_.Path()) {
   WriteTestPictures();
   WriteTestTunes();
   std::filesystem::create_directories("DATAFILE");

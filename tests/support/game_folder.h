@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/support/bmp_writer.h"
+#include <memory>
+
+#include "tests/support/headless_test.h"
 
 namespace test_support {
 
@@ -15,12 +17,13 @@ class GameFolder {
   GameFolder();
   GameFolder(const GameFolder&) = delete;
   GameFolder& operator=(const GameFolder&) = delete;
-  const std::string& Path() const { return scratch_.Path(); }
+  std::string Path() const { return dir_.Path().string(); }
   // "DATAFILE/<name>" inside the folder (name in ASCII).
   std::filesystem::path Data(const std::string& name) const;
 
  private:
-  testpics::ScratchFolder scratch_;
+  TempDir dir_;
+  ScopedCurrentDir current_;
 };
 
 // The pictures and tunes alone, into the current folder's BITMAP/ and MUSIC/.
