@@ -194,6 +194,12 @@ class ThinkingPaint : public test_support::HeadlessTest {
     EXPECT_LE(all.size(), 1u) << "more than one text at " << x << "," << y;
     return all.empty() ? std::string() : all.front();
   }
+  // The first text written at a point, or none.
+  const headless::TextCall* CallAt(int x, int y) const {
+    for (const auto& t : texts_)
+      if (t.x == x && t.y == y) return &t;
+    return nullptr;
+  }
   const headless::TextCall* Find(const std::string& text) const {
     for (const auto& t : texts_)
       if (t.text == text) return &t;
