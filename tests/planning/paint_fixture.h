@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -137,6 +138,7 @@ class ThinkingPaint : public test_support::HeadlessTest {
     platform::SetMusicOutput(platform::MusicOutput::kOffline);
     folder_ = std::make_unique<test_support::GameFolder>();
     WriteSheets();
+    if (more_pictures_) more_pictures_();
     CopyRealPictures();
     game_ = std::make_unique<Game>();
     game_->SetWorldSeeder([] { rng::Srand(20240611); });
@@ -220,6 +222,8 @@ class ThinkingPaint : public test_support::HeadlessTest {
   }
 
   bool spectate_ = false;
+  // Pictures a fixture writes besides the sheets, before the screens load them.
+  std::function<void()> more_pictures_;
   std::unique_ptr<test_support::GameFolder> folder_;
   std::unique_ptr<Game> game_;
   HWND window_ = nullptr;
