@@ -4,6 +4,7 @@
 // and every menu state painted, with stale or foreign cursors, without a fault.
 #include <string>
 
+#include "core/save_slot.h"
 #include "tests/planning/paint_fixture.h"
 
 namespace paint_test {
@@ -238,6 +239,111 @@ TEST_F(ThinkingPaint, EveryMenuStatePaintsWithAnyCursors) {
       EXPECT_EQ(TextAt(650, 210), "  300年  1月") << "state " << state << " variant " << variant;
     }
   }
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+}  // namespace
+}  // namespace paint_test
+
+namespace paint_test {
+namespace {
+
+// A tour of the screens as a player meets them, each with its key text checked; with
+// VALDRIM_SHOTS set, each is left as a picture to look at (with VALDRIM_BITMAPS, in the real
+// pictures).
+TEST_F(ThinkingPaint, ATourOfTheMenusAsThePlayerSeesThem) {
+  auto cursors = Cursors();
+  Nation& player = Player();
+  const City* city = game_->Cities().GetNthOfNation(player.GetId(), 0);
+  Point at;
+  city->GetPosition(at);
+  game_->Cities().GetAt(5)->SetRiot();
+  auto shoot = [&](std::int32_t state, const std::string& name, const std::string& key_text) {
+    PaintState(state);
+    EXPECT_TRUE(AnyTextStartingWith(key_text)) << name;
+    Shot(name);
+  };
+
+  shoot(0, "00_main", std::string(names::Text(game_->Cities().GetAt(5)->GetName())) + "で暴動");
+  cursors.Hover() = 20;
+  shoot(3, "03_military_help", "※  戦術スキル");
+
+  cursors.ResearchLength() = game_->Tactics().GetCount();
+  cursors.ResearchOffset() = 0;
+  cursors.ResearchIcon() = 2;
+  cursors.SelectedTactic() = 1;
+  cursors.Hover() = 17;
+  Thinking().turn.pointer_y = 30 + 20 * 3 + 5;
+  shoot(17, "17_tactic_research", "NAME       USEDPOINT");
+
+  for (Policy& p : player.policies) p.SetAvailable();
+  cursors.Hover() = 21;
+  cursors.SelectedPolicy() = 0;
+  Thinking().turn.pointer_y = 35;
+  shoot(21, "21_policy_use", "政策値：");
+
+  // A willing candidate on the first page, with the card of its first skill.
+  Character* candidate = game_->Characters().GetNthOfNation(Character::kNationNone, 0);
+  candidate->nation_relations.Find(player.GetId())->SetWilling();
+  Thinking().turn.hiring_candidate_position = 0;
+  Thinking().turn.hiring_icon_state = 2;
+  cursors.CardPage() = 1;
+  cursors.Hover() = 54;
+  Thinking().turn.pointer_y = 30;
+  shoot(candidate->GetDivisionId() == 0 ? 32 : 34, "32_hire_character", "名前：");
+  cursors.CardPage() = 2;
+  shoot(candidate->GetDivisionId() == 0 ? 32 : 34, "32_hire_character_page2", "戦略：");
+
+  game_->Divisions().GetAt(0)->relations.Find(player.GetId())->SetWilling();
+  shoot(33, "33_hire_division", "師団名：");
+
+  int on_market = 0;
+  for (TradeGood& g : game_->Goods())
+    if (on_market < 18) {
+      g.SetOwnerId(0);
+      g.SetOnMarket(1);
+      g.SetMarked(on_market % 5 == 1);
+      ++on_market;
+    }
+  cursors.TradeOffset() = 0;
+  cursors.TradeIcon() = 2;
+  Thinking().SetTradeSum(12345);
+  shoot(37, "37_market", "TRADENAME");
+
+  cursors.Hover() = 58;
+  shoot(5, "05_information_city_table", "NAME       HP");
+
+  cursors.MapCity() = city->GetId();
+  cursors.CardPage() = 3;
+  cursors.InformationIcon() = 6;
+  Thinking().turn.information_list_position = 0;
+  Thinking().turn.minimap_hover = 1;
+  Point m;
+  game_->Cities().GetAt(3)->GetMinimapPosition(m);
+  Thinking().turn.pointer_x = 640 + m.x + 2;
+  Thinking().turn.pointer_y = 480 - m.y - 2;
+  cursors.Hover() = 99;
+  shoot(55, "55_characters_by_city", "所属国");
+
+  Thinking().turn.information_list_position = 1;
+  cursors.InformationIcon() = 0;
+  shoot(58, "58_nation", "国名：");
+  shoot(59, "59_division", "師団名：");
+
+  game_->Characters().Rank(1);
+  cursors.RankingGroup() = 1;
+  cursors.RankingColumn() = 2;
+  shoot(62, "62_character_ranking", "NAME        HP");
+  game_->Divisions().Rank(11, 0);
+  cursors.RankingGroup() = 3;
+  cursors.RankingColumn() = 1;
+  shoot(63, "63_division_ranking", "NAME        POP");
+
+  ASSERT_TRUE(SaveSlot::Save(Thinking(), game_->Characters(), game_->Nations(), game_->Cities(), game_->Parties(),
+                             game_->Divisions(), game_->Names(), game_->Inhabitants(), game_->Goods(), 1));
+  shoot(64, "64_load", "国名　：");
+  shoot(66, "66_settings", "　◎　ゲーム速度");
+  shoot(9, "09_end_of_phase", "思考フェーズを終了");
   EXPECT_TRUE(headless::Boxes().empty());
 }
 
