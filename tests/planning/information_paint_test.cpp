@@ -1,4 +1,4 @@
-// The information and ranking menus: the city table with its order names, the box of the city
+// The information and ranking menus: the city table with its orders, the box of the city
 // under the pointer on the mini-map, the nation and division panels (each value at its point,
 // the inhabitants by occupation, a division's first fifteen members), the ranking tables with the
 // ranked column in blue, and the pictures of these views (lit strips, windows, portraits, page
@@ -70,16 +70,6 @@ TEST_F(Information, CityTableListsThePlayersCharactersWithTheirOrders) {
   EXPECT_EQ(TextAt(195, 30 + 20 * 14), names::Text(game_->Characters().GetNthAt(at.x, at.y, Player().GetId(), 14)->stats.GetName()));
   EXPECT_TRUE(TextsAt(195, 30 + 20 * 15).empty());
   EXPECT_EQ(TextAt(150, 390), "※　国情報を見ます");
-
-  // Every order's name, and the unknown ones.
-  const std::pair<int, const char*> orders[] = {
-      {2, "自由行動"},  {4, "戦術思案"},  {5, "政策思案"},  {6, "農業活動"},  {7, "商業活動"},
-      {8, "工業活動"},  {9, "資源発掘"},  {10, "内政技術"}, {11, "人材探索"}, {12, "　異動　"},
-      {13, "　出撃　"}, {15, "行動計画"}, {16, "　休養　"}, {17, "　巡視　"}, {18, "　訓練　"},
-      {19, "　悪事　"}, {21, "　交流　"}, {22, "　勉学　"}, {23, "　療養　"}, {24, "  増築  "},
-      {3, "  不明  "},  {14, "  不明  "}, {20, "  不明  "}, {1, "  不明  "},  {25, "  不明  "},
-  };
-  for (auto [order, text] : orders) EXPECT_STREQ(Character::OrderLabel(order), text) << order;
 
   // A city without the player's characters: no head, only the help line.
   for (Character& c : game_->Characters())
@@ -390,26 +380,6 @@ TEST_F(Ranking, CharacterTableShowsTheTopTenAndTheRankedColumnInBlue) {
   EXPECT_EQ(TextAt(290, 90), "101  127  128  129  143 9999");
   EXPECT_EQ(TextAt(515, 90), "9999");
   EXPECT_EQ(CallAt(515, 90)->colour, RGB(0, 0, 150));
-
-  // Groups 2 and 3.
-  Cursors().RankingGroup() = 2;
-  Cursors().RankingColumn() = 3;
-  star.stats.SetIndustryValue(999);
-  game_->Characters().Rank(13);
-  Paint();
-  EXPECT_EQ(TextAt(200, 60), "NAME      AGR  COM  IND  RES");
-  const auto g2 = TextsAt(290, 90);
-  ASSERT_EQ(g2.size(), 1u);
-  EXPECT_EQ(g2[0], "123  124  999  126");
-  EXPECT_EQ(TextAt(380, 90), "999");
-  Cursors().RankingGroup() = 3;
-  Cursors().RankingColumn() = 5;
-  star.stats.SetField(StatsBlock::kWinRate, 777);
-  game_->Characters().Rank(25);
-  Paint();
-  EXPECT_EQ(TextAt(200, 60), "NAME      HIT  DOD  CRI  DEF  ONE");
-  EXPECT_EQ(TextsAt(290, 90).front(), "132  139  134  137  777");
-  EXPECT_EQ(TextAt(470, 90), "777");
 }
 
 TEST_F(Ranking, CrownsPicturesTabsAndColumnMarks) {

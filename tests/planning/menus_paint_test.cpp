@@ -187,30 +187,6 @@ TEST_F(Menus, PolicyListAndCardsByKind) {
   EXPECT_EQ(MarkPixel(0), CellColour("思考戦術メニュー", 0, 0));
 }
 
-TEST_F(Menus, PolicyResearchListFollowsTheCatalogueAndItsOffset) {
-  PolicyList& catalogue = game_->Policies();
-  Player().policies.Clear();
-  catalogue.GetAt(20)->Pack();
-  Player().policies.InsertSorted(catalogue.GetAt(20)->SaveImageBytes());
-  Cursors().ResearchLength() = catalogue.GetCount();
-  Cursors().ResearchOffset() = 20;
-  Cursors().ResearchIcon() = 0;
-  Cursors().SelectedPolicy() = 21;
-  Cursors().Hover() = 18;
-  Thinking().turn.pointer_y = 30 + 20 * 2;
-  PaintState(18);
-  EXPECT_EQ(TextAt(215, 30), names::Text(catalogue.GetAt(20)->GetName()));
-  EXPECT_EQ(TextAt(365, 30), Format("%3d", catalogue.GetAt(20)->GetResearchCost()));
-  EXPECT_EQ(MarkPixel(0), Mark(6));
-  EXPECT_EQ(MarkPixel(1), Mark(5));
-  EXPECT_EQ(MarkPixel(2), Mark(0));
-  EXPECT_EQ(MenuPixel(70, 408 + 18), CellColour("思考研究メニュー板", 0, 5));
-  EXPECT_EQ(MenuPixel(540, 100 + 18), CellColour("選択上下決定アイコン", 0, 0));
-  // The card of row 2 is the catalogue's entry 22.
-  EXPECT_EQ(TextAt(150, 390), names::Text(catalogue.GetAt(22)->GetName()));
-  EXPECT_EQ(TextAt(235, 410), Format("%3d", catalogue.GetAt(22)->GetUsedPoint()));
-}
-
 TEST_F(Menus, BoardsOfTheMenusWithoutTexts) {
   struct Case {
     std::int32_t state;
