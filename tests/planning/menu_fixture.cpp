@@ -52,6 +52,38 @@ void BuildStandardWorld(World& w) {
   for (std::int32_t i = 1; i <= 4; ++i) w.inhabitants.Append(Inhabitant(i, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
 }
 
+std::vector<std::int64_t> Snapshot(const World& w) {
+  std::vector<std::int64_t> v;
+  auto relations = [&v](const RelationList& list) {
+    for (const RelationEntry& e : list) v.insert(v.end(), {e.GetKey(), e.GetFriendship(), e.IsWilling()});
+  };
+  for (const Nation& n : w.nations) {
+    v.insert(v.end(), {n.GetId(), n.GetFunds(), n.GetMemberCount(), n.GetResearchPoints(), n.GetTacticsValue(),
+                       n.GetPolicyValue(), n.tactics.GetCount(), n.policies.GetCount()});
+    for (const Tactic& t : n.tactics) v.push_back(t.GetId());
+    for (const Policy& p : n.policies) v.insert(v.end(), {p.GetId(), p.IsAvailable()});
+  }
+  for (const City& c : w.cities) v.insert(v.end(), {c.GetId(), c.GetOwner(), c.GetDefenceStrength()});
+  for (const Character& c : w.characters) {
+    Point p, b;
+    c.GetPosition(p);
+    c.GetBasePoint(b);
+    v.insert(v.end(), {c.GetId(), c.GetNationId(), c.GetDivisionId(), c.GetState(), c.GetOrder(), p.x, p.y, b.x,
+                       b.y, c.skill_slots.IsTacticActive(), c.skill_slots.GetTacticTimeLeft(),
+                       c.skill_slots.GetTactic().GetId(), c.GetRankingPosition()});
+    for (int f = 0; f < StatsBlock::kFieldCount; ++f) v.push_back(c.stats.GetField(f));
+    relations(c.nation_relations);
+  }
+  for (const Division& d : w.divisions) {
+    v.insert(v.end(), {d.GetId(), d.GetNationId(), d.GetMemberCount(), d.GetRankingPosition()});
+    relations(d.relations);
+  }
+  for (const TradeGood& g : w.goods)
+    v.insert(v.end(), {g.GetOwnerId(), g.GetOfferBuyerId(), g.GetOfferPrice(), g.GetPriceA(), g.IsOnMarket(),
+                       g.IsMarked()});
+  return v;
+}
+
 void MenuTest::SetUp() {
   HeadlessTest::SetUp();
   WNDCLASSA wc{0, Proc, "thinking"};

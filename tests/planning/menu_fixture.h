@@ -105,6 +105,10 @@ struct World {
 // - four inhabitant units.
 void BuildStandardWorld(World& w);
 
+// Every value of the world that a command of the menus may change, in one list, so that a test
+// can tell that a refused command changed nothing.
+std::vector<std::int64_t> Snapshot(const World& w);
+
 // Window points of the menus' widgets.
 struct At {
   int x, y;
