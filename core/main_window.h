@@ -10,8 +10,9 @@ class Game;
 LRESULT MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // Registers the class and creates the window for the game (its creation runs Game::OnCreate).
-// The window, or null when the class cannot be registered or the window cannot be created.
-HWND OpenMainWindow(Game& game, HINSTANCE instance);
+// The window, or null when the class cannot be registered or the window cannot be created. A
+// window test passes its own procedure, which hands every message on to MainWindowProc.
+HWND OpenMainWindow(Game& game, HINSTANCE instance, WNDPROC procedure = MainWindowProc);
 
 // The message loop until the quit message (or a failure of GetMessageA); its exit code.
 int RunMessageLoop();

@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kFileHeaderBytes = 14;  // "BM", file size, reserved, offset of the pixels
 constexpr std::size_t kInfoHeaderBytes = 40;
 constexpr std::size_t kColourTable = kFileHeaderBytes + kInfoHeaderBytes;  // 54
-constexpr std::size_t kPaletteRoom = 1024;                                   // 256 entries of 4 bytes
+constexpr std::size_t kPaletteRoom = 1024;                                 // 256 entries of 4 bytes
 constexpr std::int32_t kLargestSide = 8192;
 
 // The whole file, or false when it cannot be opened or read.

@@ -31,7 +31,9 @@ class Bitmap {
   // The first byte of the bottom row; null until loaded.
   const std::uint8_t* GetPixels() const { return pixels_; }
   // Bytes from the first pixel to the end of the block (three times stride x height).
-  std::size_t GetPixelBytes() const { return pixels_ ? block_.size() - static_cast<std::size_t>(pixels_ - block_.data()) : 0; }
+  std::size_t GetPixelBytes() const {
+    return pixels_ ? block_.size() - static_cast<std::size_t>(pixels_ - block_.data()) : 0;
+  }
   std::int32_t GetWidth() const { return width_; }
   std::int32_t GetHeight() const { return height_; }
   // Bits per pixel of the file: 8 or 24.

@@ -26,17 +26,19 @@ struct Rgb {
 bool Canvas::CopyFrom(const Bitmap* b) {
   if (!b || !b->GetHeader()) return false;
   const std::size_t bytes = static_cast<std::size_t>(b->GetStride()) * static_cast<std::size_t>(b->GetHeight());
+  if (b->GetWidth() == 0 || b->GetHeight() == 0) return false;
   if (pixels_.empty()) {
+    // The first picture sizes the canvas and gives it its header; its pixels are the copy.
     try {
-      pixels_.assign(bytes, 0);
+      pixels_.assign(b->GetPixels(), b->GetPixels() + bytes);
     } catch (const std::bad_alloc&) {
       pixels_.clear();
       return false;
     }
     header_ = *b->GetHeader();
     has_header_ = true;
+    return true;
   }
-  if (b->GetWidth() == 0 || b->GetHeight() == 0) return false;
   // A picture larger than the first one copied in is cut to the canvas's memory.
   std::memcpy(pixels_.data(), b->GetPixels(), std::min(bytes, pixels_.size()));
   return true;
@@ -84,15 +86,17 @@ bool Canvas::Blit(const Bitmap* b, std::int64_t x, std::int64_t y, std::int64_t 
   const std::int64_t r_hi = std::min(cell_h, canvas_h - y);
 
   const Rgb key_rgb(key), from_rgb(from), to_rgb(to);
+  std::uint8_t* const canvas = pixels_.data();
   for (std::int64_t r = r_lo; r < r_hi; ++r) {
     const std::int64_t src_row = (row * cell_h + r) * src_stride + col * cell_bytes;
     // Columns whose source pixel lies inside the picture's block.
     const std::int64_t lo = std::max(i_lo, CeilDiv(-src_row, 3));
     const std::int64_t hi = std::min(i_hi, FloorDiv(src_bytes - 3 - src_row, 3) + 1);
-    const std::int64_t dst_row = (y + r) * dst_stride + dst_first;
-    for (std::int64_t i = lo; i < hi; ++i) {
-      const std::uint8_t* s = src_pixels + (src_row + 3 * i);
-      std::uint8_t* d = pixels_.data() + (dst_row + dst_step * i);
+    if (lo >= hi) continue;
+    const std::uint8_t* s = src_pixels + (src_row + 3 * lo);
+    std::int64_t at = (y + r) * dst_stride + dst_first + dst_step * lo;
+    for (std::int64_t i = lo; i < hi; ++i, s += 3, at += dst_step) {
+      std::uint8_t* d = canvas + at;
       if constexpr (ink == Ink::kRecolour) {
         // The colour test stands apart from the key test: with `from` equal to the key, key
         // pixels are painted in `to`.
@@ -131,9 +135,8 @@ bool Canvas::BlitCellRecolour(const Bitmap* b, std::int32_t x, std::int32_t y, s
   return Blit<Ink::kRecolour, false>(b, x, y, col, row, cols, rows, key, 0, from, to);
 }
 
-bool Canvas::BlitCellRecolourCopy(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col,
-                                  std::int32_t row, std::int32_t cols, std::int32_t rows, COLORREF key, COLORREF from,
-                                  COLORREF to) {
+bool Canvas::BlitCellRecolourCopy(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col, std::int32_t row,
+                                  std::int32_t cols, std::int32_t rows, COLORREF key, COLORREF from, COLORREF to) {
   return Blit<Ink::kRecolour, false>(b, x, y, col, row, cols, rows, key, 0, from, to);
 }
 

@@ -27,8 +27,8 @@ class Canvas {
   bool CopyFrom(const Bitmap* b);
 
   // Cell (col, row) of a cols x rows sheet with its lower-left corner at (x, y).
-  bool BlitCell(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col, std::int32_t row,
-                std::int32_t cols, std::int32_t rows, COLORREF key);
+  bool BlitCell(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col, std::int32_t row, std::int32_t cols,
+                std::int32_t rows, COLORREF key);
   // The same, each drawn channel mixed: canvas x percent / 100 + sprite x (100 - percent) / 100,
   // each part rounded down. Percent 0 draws the sprite, 100 leaves the canvas.
   bool BlitCellBlend(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col, std::int32_t row,
@@ -43,13 +43,11 @@ class Canvas {
   // As BlitCell, the cell mirrored left to right: its left column lands on its right edge.
   bool BlitCellMirrored(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col, std::int32_t row,
                         std::int32_t cols, std::int32_t rows, COLORREF key);
-  bool BlitCellMirroredRecolour(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col,
-                                std::int32_t row, std::int32_t cols, std::int32_t rows, COLORREF key, COLORREF from,
-                                COLORREF to);
+  bool BlitCellMirroredRecolour(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col, std::int32_t row,
+                                std::int32_t cols, std::int32_t rows, COLORREF key, COLORREF from, COLORREF to);
   // A second entry point to BlitCellMirroredRecolour, kept for the field screen's tactic tint.
-  bool BlitCellMirroredRecolourCopy(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col,
-                                    std::int32_t row, std::int32_t cols, std::int32_t rows, COLORREF key,
-                                    COLORREF from, COLORREF to);
+  bool BlitCellMirroredRecolourCopy(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col, std::int32_t row,
+                                    std::int32_t cols, std::int32_t rows, COLORREF key, COLORREF from, COLORREF to);
 
   // Releases the pixel memory (nothing when there is none). The header is kept.
   void Free();

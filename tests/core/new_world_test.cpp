@@ -172,27 +172,6 @@ TEST_F(NewWorld, MilitiaSoldiersTakeThePoolNamesInOrder) {
   }
 }
 
-TEST(NewWorldMilitia, KeepsTheSkillRulesInEveryWorld) {
-  OwnedWorld w;
-  for (std::uint32_t seed = 1; seed <= 25; ++seed) {
-    w.Build(seed);
-    for (std::int32_t i = 87; i < 126; ++i) {
-      Character* c = w.characters.GetAt(i);
-      std::vector<std::int32_t> ids = SkillIds(*c);
-      SCOPED_TRACE(::testing::Message() << "seed " << seed << " soldier " << c->GetId());
-      EXPECT_EQ(ids.at(0), 1);
-      EXPECT_EQ(std::set<std::int32_t>(ids.begin(), ids.end()).size(), ids.size());
-      int bands[7] = {};
-      for (std::size_t k = 1; k < ids.size(); ++k) {
-        std::int32_t id = ids[k];
-        int pass = id <= 9 ? 1 : id <= 33 ? 2 : id <= 73 ? 3 : id <= 111 ? 4 : id <= 169 ? 5 : 6;
-        ++bands[pass];
-      }
-      for (int p = 1; p <= 6; ++p) EXPECT_LE(bands[p], p == 5 ? 2 : 1);
-    }
-  }
-}
-
 TEST_F(NewWorld, LordsHoldTheVerticalSlashAlone) {
   SkillList master;
   builtin::AddMasterSkills(master);
