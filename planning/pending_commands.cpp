@@ -6,12 +6,12 @@
 void ThinkingScreen::ExecutePolicy(Nation&, Policy&, CharacterList&, NationList&, CityList&, DivisionList&,
                                    FieldPartyList&, NamePool&, InhabitantList&) {}
 
-void ThinkingScreen::LoadMenuClick(HWND, CharacterList&, NationList&, CityList&, FieldPartyList&, DivisionList&,
-                                   NamePool&, InhabitantList&, TradeGoodList&) {}
+void ThinkingScreen::ClickLoadMenu(HWND, std::int32_t, std::int32_t, CharacterList&, NationList&, CityList&,
+                                   FieldPartyList&, DivisionList&, NamePool&, InhabitantList&, TradeGoodList&) {}
 
-void ThinkingScreen::SaveMenuClick(HWND, CharacterList&, NationList&, CityList&, FieldPartyList&, DivisionList&,
-                                   NamePool&, InhabitantList&, TradeGoodList&) {}
+void ThinkingScreen::ClickSaveMenu(HWND, std::int32_t, std::int32_t, CharacterList&, NationList&, CityList&,
+                                   FieldPartyList&, DivisionList&, NamePool&, InhabitantList&, TradeGoodList&) {}
 
-void ThinkingScreen::SettingsMenuClick(HWND) {}
+void ThinkingScreen::ClickSettingsMenu(std::int32_t, std::int32_t) {}
 
-void ThinkingScreen::EndOfPhaseClick(HWND, CharacterList&, NationList&) {}
+void ThinkingScreen::ClickEndOfPhaseQuestion(HWND, std::int32_t, std::int32_t, CharacterList&, NationList&) {}

@@ -39,7 +39,7 @@ void ThinkingInput::Full(ThinkingScreen& s, HWND window, ClickLists& w) {
     case 5: InformationMenu(s, w); break;
     case 6: RankingMenu(s, w); break;
     case 8: SystemMenu(s); break;
-    case 9: s.EndOfPhaseClick(window, w.characters, w.nations); break;
+    case 9: s.ClickEndOfPhaseQuestion(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations); break;
     case 16: ResearchMenu(s, w); break;
     case 17: ResearchList(s, w, false); break;
     case 18: ResearchList(s, w, true); break;
@@ -65,14 +65,14 @@ void ThinkingInput::Full(ThinkingScreen& s, HWND window, ClickLists& w) {
     case 62: CharacterRanking(s, w); break;
     case 63: DivisionRanking(s, w); break;
     case 64:
-      s.LoadMenuClick(window, w.characters, w.nations, w.cities, w.parties, w.divisions, w.name_pool,
-                      w.inhabitants, w.goods);
+      s.ClickLoadMenu(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations, w.cities, w.parties,
+                      w.divisions, w.name_pool, w.inhabitants, w.goods);
       break;
     case 65:
-      s.SaveMenuClick(window, w.characters, w.nations, w.cities, w.parties, w.divisions, w.name_pool,
-                      w.inhabitants, w.goods);
+      s.ClickSaveMenu(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations, w.cities, w.parties,
+                      w.divisions, w.name_pool, w.inhabitants, w.goods);
       break;
-    case 66: s.SettingsMenuClick(window); break;
+    case 66: s.ClickSettingsMenu(s.turn.click_x, s.turn.click_y); break;
     default: break;  // a number that is never entered: the click only repaints
   }
 }
@@ -92,14 +92,14 @@ void ThinkingInput::Restricted(ThinkingScreen& s, HWND window, ClickLists& w) {
     case 62: CharacterRanking(s, w); break;
     case 63: DivisionRanking(s, w); break;
     case 64:
-      s.LoadMenuClick(window, w.characters, w.nations, w.cities, w.parties, w.divisions, w.name_pool,
-                      w.inhabitants, w.goods);
+      s.ClickLoadMenu(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations, w.cities, w.parties,
+                      w.divisions, w.name_pool, w.inhabitants, w.goods);
       break;
     case 65:
-      s.SaveMenuClick(window, w.characters, w.nations, w.cities, w.parties, w.divisions, w.name_pool,
-                      w.inhabitants, w.goods);
+      s.ClickSaveMenu(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations, w.cities, w.parties,
+                      w.divisions, w.name_pool, w.inhabitants, w.goods);
       break;
-    case 66: s.SettingsMenuClick(window); break;
+    case 66: s.ClickSettingsMenu(s.turn.click_x, s.turn.click_y); break;
     default: break;  // the player's own menus wait for the player's turn
   }
 }

@@ -3,7 +3,7 @@
 // rule of the stepping lists, and the state handlers of a left click (ThinkingInput, a friend of
 // the screen). The handlers are grouped by the part of the game they serve: the navigation of the
 // menus with the information and ranking menus (menu_states.cpp), research, tactic and policy use
-// (military_commands.cpp), hiring and trade (hiring_trade.cpp).
+// (military_menu.cpp), hiring and trade (hiring_trade.cpp).
 #include <cstdint>
 
 #include "planning/thinking_screen.h"
@@ -131,7 +131,7 @@ class ThinkingInput {
   // Support rate, average friendship and the three tendencies of every division.
   static void ComputeDivisionStatistics(ClickLists& w);
 
-  // military_commands.cpp
+  // military_menu.cpp
   static void ResearchMenu(ThinkingScreen& s, ClickLists& w);
   static void ResearchList(ThinkingScreen& s, ClickLists& w, bool policies);
   static void TacticSkillList(ThinkingScreen& s, ClickLists& w);

@@ -101,7 +101,7 @@ class ThinkingScreen {
 
   // --- the player's input: hover help, back navigation, the menu state machine and the military,
   //     hiring and trade commands (thinking_input.cpp, hover_help.cpp, menu_states.cpp,
-  //     military_commands.cpp, hiring_trade.cpp) ---
+  //     military_menu.cpp, hiring_trade.cpp) ---
   // The menu cursors, as the drawing and the tests read them.
   std::int32_t GetHoverId() const { return hover_id_; }
   std::int32_t GetCardPage() const { return card_page_; }
@@ -117,29 +117,24 @@ class ThinkingScreen {
   std::int32_t GetTradeListOffset() const { return trade_list_offset_; }
   std::int32_t GetTradeListLength() const { return trade_list_length_; }
   std::int32_t GetTradeIconState() const { return trade_icon_state_; }
-  // A nation's research and tactic use, shared by the military menu and the computer nations'
-  // turn. A research takes the catalogue entry when the nation does not hold its id and has the
-  // research points, and tells whether it did; a tactic use puts the tactic in force on every
-  // character of the nation in battle and takes its points (the caller has checked them).
-  static bool ResearchTactic(Nation& nation, Tactic& entry);
-  static bool ResearchPolicy(Nation& nation, Policy& entry);
-  static void UseTactic(Nation& nation, const Tactic& tactic, CharacterList& characters);
-  // Carries out a policy of the nation and takes its costs (the policy execution of the turn).
+  // The commands that the clicks reach and that the turn's files carry out: a policy of the
+  // military menu's policy list, and the branches of the load (64), save (65) and settings (66)
+  // menus and of the end-of-phase question (9), given the click point.
   void ExecutePolicy(Nation& nation, Policy& policy, CharacterList& characters, NationList& nations,
                      CityList& cities, DivisionList& divisions, FieldPartyList& parties, NamePool& name_pool,
                      InhabitantList& inhabitants);
-  // The clicks of the load (64), save (65) and settings (66) menus and of the end-of-phase
-  // question (9), in either handler where they run (the system menu's commands of the turn).
-  void LoadMenuClick(HWND window, CharacterList& characters, NationList& nations, CityList& cities,
-                     FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+  void ClickLoadMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
                      InhabitantList& inhabitants, TradeGoodList& goods);
-  void SaveMenuClick(HWND window, CharacterList& characters, NationList& nations, CityList& cities,
-                     FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+  void ClickSaveMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
                      InhabitantList& inhabitants, TradeGoodList& goods);
-  void SettingsMenuClick(HWND window);
-  void EndOfPhaseClick(HWND window, CharacterList& characters, NationList& nations);
+  void ClickSettingsMenu(std::int32_t x, std::int32_t y);
+  void ClickEndOfPhaseQuestion(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters,
+                               NationList& nations);
   // The state handlers of the clicks, split over the files above.
   friend class ThinkingInput;
+
   // One step of the turn driver (every timer id is one step).
   void OnTimer(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations, CityList& cities,
                FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool, InhabitantList& inhabitants,
