@@ -130,7 +130,9 @@ TEST_F(BackAndHover, TheMenuButtonsChooseTheHelpOfTheMenuTheyOpen) {
     // Only a change repaints, and only the help area.
     std::vector<RECT> paints = TakePaints();
     ASSERT_EQ(paints.size(), h.id == 99 ? 0u : 1u);
-    if (!paints.empty()) EXPECT_TRUE(SameRect(paints[0], 140, 380, 640, 480));
+    if (!paints.empty()) {
+      EXPECT_TRUE(SameRect(paints[0], 140, 380, 640, 480));
+    }
     Move({Button(h.button).x + 20, Button(h.button).y + 5});  // still on the same button
     EXPECT_TRUE(TakePaints().empty());
   }

@@ -1,5 +1,5 @@
 // The player's menus on the real new world: nation 1 is the player's, its turn is open, and the
-// player walks the information and ranking menus, researches, uses a tactic, hires a character
+// player walks the information menus, researches, uses a tactic, hires a character
 // and a division and trades, as a player would in the first turn.
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ class NewWorldMenus : public MenuTest {
   Point capital;
 };
 
-TEST_F(NewWorldMenus, ThePlayerReadsTheInformationAndRankingMenusOfTheWholeWorld) {
+TEST_F(NewWorldMenus, ThePlayerReadsTheInformationMenusOfTheWholeWorld) {
   Path({3, 2});  // information, nations
   ASSERT_EQ(State(), 58);
   EXPECT_EQ(screen.turn.information_list_length, 7);
@@ -69,21 +69,6 @@ TEST_F(NewWorldMenus, ThePlayerReadsTheInformationAndRankingMenusOfTheWholeWorld
   EXPECT_EQ(screen.GetChosenMapCity(), city.GetId());
   EXPECT_EQ(screen.turn.information_list_length, w.characters.CountAt(capital.x, capital.y, Player().GetId()));
   EXPECT_GE(screen.turn.information_list_length, 1);
-
-  // Back to the main menu and into the rankings: first by maximum HP, then by level.
-  RightClick();
-  RightClick();
-  RightClick();
-  ASSERT_EQ(State(), 0);
-  Path({4, 1});
-  ASSERT_EQ(State(), 62);
-  const Character* best = w.characters.FindByRankingPosition(1);
-  ASSERT_NE(best, nullptr);
-  for (const Character& c : w.characters) EXPECT_LE(c.stats.GetMaxHp(), best->stats.GetMaxHp());
-  Click(GroupTab(4));
-  Click(Column(1));  // level
-  best = w.characters.FindByRankingPosition(1);
-  for (const Character& c : w.characters) EXPECT_LE(c.stats.GetLevel(), best->stats.GetLevel());
 }
 
 TEST_F(NewWorldMenus, ThePlayerResearchesATacticAndUsesItOnTheCharactersInBattle) {
