@@ -98,6 +98,43 @@ class ThinkingScreen {
   void OnRButtonDown(HWND window, LPARAM point, CharacterList& characters, NationList& nations, CityList& cities,
                      FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
                      TradeGoodList& goods, TacticList& tactics, PolicyList& policies);
+
+  // --- the player's input: hover help, back navigation, the menu state machine and the military,
+  //     hiring and trade commands (thinking_input.cpp, hover_help.cpp, menu_states.cpp,
+  //     military_menu.cpp, hiring_trade.cpp) ---
+  // The menu cursors, as the drawing and the tests read them.
+  std::int32_t GetHoverId() const { return hover_id_; }
+  std::int32_t GetCardPage() const { return card_page_; }
+  std::int32_t GetInformationIconState() const { return information_icon_state_; }
+  std::int32_t GetChosenMapCity() const { return chosen_map_city_; }
+  std::int32_t GetRankingTableGroup() const { return ranking_table_group_; }
+  std::int32_t GetRankingColumn() const { return ranking_column_; }
+  std::int32_t GetSelectedTactic() const { return selected_tactic_; }
+  std::int32_t GetSelectedPolicy() const { return selected_policy_; }
+  std::int32_t GetResearchListOffset() const { return research_list_offset_; }
+  std::int32_t GetResearchListLength() const { return research_list_length_; }
+  std::int32_t GetResearchIconState() const { return research_icon_state_; }
+  std::int32_t GetTradeListOffset() const { return trade_list_offset_; }
+  std::int32_t GetTradeListLength() const { return trade_list_length_; }
+  std::int32_t GetTradeIconState() const { return trade_icon_state_; }
+  // The commands that the clicks reach and that the turn's files carry out: a policy of the
+  // military menu's policy list, and the branches of the load (64), save (65) and settings (66)
+  // menus and of the end-of-phase question (9), given the click point.
+  void ExecutePolicy(Nation& nation, Policy& policy, CharacterList& characters, NationList& nations,
+                     CityList& cities, DivisionList& divisions, FieldPartyList& parties, NamePool& name_pool,
+                     InhabitantList& inhabitants);
+  void ClickLoadMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+                     InhabitantList& inhabitants, TradeGoodList& goods);
+  void ClickSaveMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+                     InhabitantList& inhabitants, TradeGoodList& goods);
+  void ClickSettingsMenu(std::int32_t x, std::int32_t y);
+  void ClickEndOfPhaseQuestion(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters,
+                               NationList& nations);
+  // The state handlers of the clicks, split over the files above.
+  friend class ThinkingInput;
+
   // One step of the turn driver (every timer id is one step).
   void OnTimer(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations, CityList& cities,
                FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool, InhabitantList& inhabitants,

@@ -1,0 +1,49 @@
+#include "planning/military_commands.h"
+
+namespace military_commands {
+
+bool ResearchTactic(Nation& nation, Tactic& entry) {
+  if (nation.tactics.ContainsId(entry.GetId())) return false;
+  if (nation.GetResearchPoints() < entry.GetResearchCost()) return false;
+  // The nation's copy is built from the entry's save image, so it carries every field.
+  entry.Pack();
+  if (!nation.tactics.InsertSorted(entry.SaveImageBytes())) return false;
+  nation.SetResearchPoints(nation.GetResearchPoints() - entry.GetResearchCost());
+  return true;
+}
+
+bool ResearchPolicy(Nation& nation, Policy& entry) {
+  if (nation.policies.ContainsId(entry.GetId())) return false;
+  if (nation.GetResearchPoints() < entry.GetResearchCost()) return false;
+  entry.Pack();
+  if (!nation.policies.InsertSorted(entry.SaveImageBytes())) return false;
+  nation.SetResearchPoints(nation.GetResearchPoints() - entry.GetResearchCost());
+  return true;
+}
+
+bool UseTactic(Nation& nation, const Tactic& tactic, CharacterList& characters) {
+  if (nation.GetTacticsValue() < tactic.GetUsedPoint()) return false;
+  const std::int32_t in_battle = characters.CountInBattleOfNation(nation.GetId());
+  for (std::int32_t j = 0; j < in_battle; ++j) {
+    Character* c = characters.GetNthInBattleOfNation(nation.GetId(), j);
+    if (c == nullptr) break;
+    SkillSlots& slots = c->skill_slots;
+    slots.SetTactic(tactic);
+    slots.SetTacticActive();
+    const Tactic& copy = slots.GetTactic();
+    slots.SetTacticTimeLeft(copy.GetDuration());
+    // A tactic already in force is simply replaced: the new bonuses go on top of what the
+    // character has now, and the field takes them off when the new tactic runs out.
+    StatsBlock& s = c->stats;
+    s.SetDexterity(s.GetDexterity() + copy.GetDexterityBonus());
+    s.SetEvasion(s.GetEvasion() + copy.GetEvasionBonus());
+    s.SetAttackSpeed(s.GetAttackSpeed() + copy.GetAttackSpeedBonus());
+    s.SetAttackTechnique(s.GetAttackTechnique() + copy.GetAttackTechniqueBonus());
+    s.SetDefenceTechnique(s.GetDefenceTechnique() + copy.GetDefenceTechniqueBonus());
+    s.SetHealingPower(s.GetHealingPower() + copy.GetHealingPowerBonus());
+  }
+  nation.SetTacticsValue(nation.GetTacticsValue() - tactic.GetUsedPoint());
+  return true;
+}
+
+}  // namespace military_commands
