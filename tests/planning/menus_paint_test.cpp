@@ -208,7 +208,7 @@ TEST_F(Menus, BoardsOfTheMenusWithoutTexts) {
 }
 
 // The trade lists over goods set up by the test.
-class Trade : public ThinkingPaint {
+class TradePaint : public ThinkingPaint {
  protected:
   void SetUp() override {
     ThinkingPaint::SetUp();
@@ -226,7 +226,7 @@ class Trade : public ThinkingPaint {
   Character* king_ = nullptr;
 };
 
-TEST_F(Trade, MarketListShowsFifteenRowsFromItsOffsetWithMarksAndTheSum) {
+TEST_F(TradePaint, MarketListShowsFifteenRowsFromItsOffsetWithMarksAndTheSum) {
   for (int i = 0; i < 20; ++i) {
     Good(i).SetOnMarket(1);
     Good(i).SetPrice(1000 + i);
@@ -261,7 +261,7 @@ TEST_F(Trade, MarketListShowsFifteenRowsFromItsOffsetWithMarksAndTheSum) {
   EXPECT_TRUE(TextsAt(195, 30).empty());
 }
 
-TEST_F(Trade, OfferListsNameTheMerchantOrTheCharacter) {
+TEST_F(TradePaint, OfferListsNameTheMerchantOrTheCharacter) {
   Character* bidder = game_->Characters().GetAt(40);
   // Offers to the king: one from the merchant, one from a character.
   Good(0).SetOwnerId(1001);
