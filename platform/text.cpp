@@ -7,9 +7,26 @@
 namespace platform {
 namespace {
 
-// Converts with iconv; an unconvertible sequence is replaced and skipped.
+// The length of the character that starts at p (at most left bytes), in the source encoding.
+std::size_t CharLength(const unsigned char* p, std::size_t left, bool from_utf8) {
+  std::size_t n = 1;
+  if (from_utf8) {
+    if (*p >= 0xF0) {
+      n = 4;
+    } else if (*p >= 0xE0) {
+      n = 3;
+    } else if (*p >= 0xC0) {
+      n = 2;
+    }
+  } else if ((*p >= 0x81 && *p <= 0x9F) || (*p >= 0xE0 && *p <= 0xFC)) {
+    n = 2;  // a CP932 lead byte and its trail byte
+  }
+  return std::min(n, left);
+}
+
+// Converts with iconv; a character that does not convert is replaced and skipped whole.
 std::string Convert(const char* to, const char* from, std::string_view in, std::string_view replacement,
-                    std::size_t skip_bytes) {
+                    bool from_utf8) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
   std::string out;
@@ -22,8 +39,7 @@ std::string Convert(const char* to, const char* from, std::string_view in, std::
     if (iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<std::size_t>(-1)) break;
     if (errno == E2BIG) break;
     // EILSEQ or EINVAL: replace one bad character and go on.
-    std::size_t skip = std::min(skip_bytes, src_left);
-    if (errno == EILSEQ && skip_bytes == 1 && src_left >= 2 && static_cast<unsigned char>(*src) >= 0x81) skip = 2;
+    const std::size_t skip = CharLength(reinterpret_cast<const unsigned char*>(src), src_left, from_utf8);
     src += skip;
     src_left -= skip;
     if (dst_left < replacement.size()) break;
@@ -39,9 +55,9 @@ std::string Convert(const char* to, const char* from, std::string_view in, std::
 
 }  // namespace
 
-std::string ToUtf8(std::string_view cp932) { return Convert("UTF-8", "CP932", cp932, "\xEF\xBF\xBD", 1); }
+std::string ToUtf8(std::string_view cp932) { return Convert("UTF-8", "CP932", cp932, "\xEF\xBF\xBD", false); }
 
-std::string ToCp932(std::string_view utf8) { return Convert("CP932", "UTF-8", utf8, "?", 1); }
+std::string ToCp932(std::string_view utf8) { return Convert("CP932", "UTF-8", utf8, "?", true); }
 
 std::string FileSystemPath(std::string_view cp932_path) { return ToUtf8(cp932_path); }
 

@@ -75,6 +75,9 @@ struct WNDCLASSA {
   const char* lpszClassName;
 };
 
+constexpr BOOL FALSE = 0;
+constexpr BOOL TRUE = 1;
+
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_PAINT = 0x000F;

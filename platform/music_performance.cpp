@@ -1,0 +1,461 @@
+// The performance: one FluidSynth synthesiser with the General MIDI soundfont and a small sequencer
+// that plays segment instances on it. The same mixing code fills the SDL audio device and the
+// offline renders of the tests.
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <mutex>
+#include <vector>
+
+#include "platform/music.h"
+#include "platform/music_device.h"
+#include "platform/music_internal.h"
+#include "platform/music_tune.h"
+
+namespace platform {
+
+using music_internal::PerformanceName;
+using music_internal::Record;
+using music_internal::TakeInjectedFailure;
+
+namespace {
+
+constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+constexpr int kChannelsPerBlock = 16;
+
+struct NoteOff {
+  std::int64_t at;
+  int channel;
+  int key;
+  bool operator>(const NoteOff& other) const { return at > other.at; }
+};
+
+// One playing of a segment. Each instance gets its own block of 16 channels (while blocks last),
+// so that two tunes mixing keep their own instruments.
+struct Instance {
+  std::shared_ptr<const MusicTune> tune;
+  int block = 0;
+  std::int64_t base = 0;  // the performance's clock at which the tune's start falls in this pass
+  std::size_t next = 0;   // next event to send
+  bool looping = false;   // reaching the loop end jumps back to the loop start
+  bool forever = false;
+  std::uint32_t repeats_left = 0;
+  std::int32_t loop_end = 0;
+  std::int64_t loop_start_sample = 0;
+  std::int64_t loop_end_sample = 0;
+  std::size_t loop_first = 0;  // first event at or after the loop start
+  std::vector<NoteOff> offs;   // min-heap on time
+
+  std::int64_t NextOff() const { return offs.empty() ? kNever : offs.front().at; }
+  std::int64_t NextEvent() const {
+    if (next >= tune->events.size()) return kNever;
+    const MusicTuneEvent& e = tune->events[next];
+    if (looping && e.time >= loop_end) return kNever;
+    return base + e.sample;
+  }
+  std::int64_t NextWrap() const { return looping ? base + loop_end_sample : kNever; }
+  std::int64_t End() const { return base + tune->SampleAt(tune->length); }
+  bool Finished(std::int64_t clock) const {
+    return !looping && next >= tune->events.size() && offs.empty() && clock >= End();
+  }
+  std::int64_t NextDue() const {
+    std::int64_t due = std::min({NextOff(), NextEvent(), NextWrap()});
+    if (!looping && next >= tune->events.size() && offs.empty()) due = std::min(due, End());
+    return due;
+  }
+};
+
+void SilenceBlock(fluid_synth_t* synth, int block) {
+  for (int c = 0; c < kChannelsPerBlock; ++c) fluid_synth_all_sounds_off(synth, block * kChannelsPerBlock + c);
+}
+
+// General MIDI start state of a block's channels, as a Standard MIDI file expects to find it.
+void ResetBlock(fluid_synth_t* synth, int block) {
+  for (int c = 0; c < kChannelsPerBlock; ++c) {
+    int channel = block * kChannelsPerBlock + c;
+    fluid_synth_cc(synth, channel, 121, 0);  // reset controllers
+    fluid_synth_cc(synth, channel, 7, 100);
+    fluid_synth_cc(synth, channel, 10, 64);
+    fluid_synth_pitch_bend(synth, channel, 8192);
+    fluid_synth_bank_select(synth, channel, 0);
+    fluid_synth_program_change(synth, channel, 0);
+  }
+}
+
+void QuietFluidSynth() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+    fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+    fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+  });
+}
+
+}  // namespace
+
+struct MusicPerformance::Engine {
+  std::mutex mutex;  // the audio thread renders while the game's thread plays and stops
+  fluid_settings_t* settings = nullptr;
+  fluid_synth_t* synth = nullptr;
+  std::uint32_t device = 0;
+  bool offline = false;
+  bool closed = false;
+  int blocks = 0;
+  double gain = 1.0;
+  std::int64_t clock = 0;  // samples rendered so far
+  std::vector<Instance> instances;
+  std::vector<std::shared_ptr<const MusicTune>> downloaded;
+
+  void Send(Instance& inst, const MusicTuneEvent& e, std::int64_t at) {
+    int channel = inst.block * kChannelsPerBlock + (e.status & 0x0F);
+    switch (e.status & 0xF0) {
+      case 0x90:
+        fluid_synth_noteon(synth, channel, e.data1, e.data2);
+        inst.offs.push_back({at + e.duration, channel, e.data1});
+        std::push_heap(inst.offs.begin(), inst.offs.end(), std::greater<>());
+        break;
+      case 0xA0: fluid_synth_key_pressure(synth, channel, e.data1, e.data2); break;
+      case 0xB0: fluid_synth_cc(synth, channel, e.data1, e.data2); break;
+      case 0xC0: fluid_synth_program_change(synth, channel, e.data1); break;
+      case 0xD0: fluid_synth_channel_pressure(synth, channel, e.data1); break;
+      case 0xE0: fluid_synth_pitch_bend(synth, channel, e.data1 | (e.data2 << 7)); break;
+      default: break;
+    }
+  }
+
+  // Sends everything of the instance that is due by the clock: note ends first, then events, then
+  // the jump back to the loop start.
+  void Dispatch(Instance& inst) {
+    for (;;) {
+      std::int64_t off = inst.NextOff();
+      std::int64_t event = inst.NextEvent();
+      std::int64_t wrap = inst.NextWrap();
+      std::int64_t due = std::min({off, event, wrap});
+      if (due > clock) return;
+      if (off == due) {
+        std::pop_heap(inst.offs.begin(), inst.offs.end(), std::greater<>());
+        fluid_synth_noteoff(synth, inst.offs.back().channel, inst.offs.back().key);
+        inst.offs.pop_back();
+      } else if (event == due) {
+        Send(inst, inst.tune->events[inst.next], event);
+        ++inst.next;
+      } else {
+        inst.base += inst.loop_end_sample - inst.loop_start_sample;
+        inst.next = inst.loop_first;
+        if (!inst.forever && --inst.repeats_left == 0) inst.looping = false;
+      }
+    }
+  }
+
+  void Advance() {
+    for (Instance& inst : instances) Dispatch(inst);
+    std::erase_if(instances, [this](const Instance& inst) { return inst.Finished(clock); });
+  }
+
+  // Renders into `out` (interleaved stereo), cutting the render where an event falls due.
+  void Mix(float* out, int frames) {
+    int done = 0;
+    while (done < frames) {
+      Advance();
+      std::int64_t due = kNever;
+      for (const Instance& inst : instances) due = std::min(due, inst.NextDue());
+      std::int64_t span = std::min<std::int64_t>(frames - done, std::max<std::int64_t>(1, due - clock));
+      int n = static_cast<int>(span);
+      fluid_synth_write_float(synth, n, out, 2 * done, 2, out, 2 * done + 1, 2);
+      clock += n;
+      done += n;
+    }
+    for (int i = 0; i < 2 * frames; ++i) out[i] = static_cast<float>(out[i] * gain);
+  }
+
+  // The block with the fewest instances on it, the lowest on a tie.
+  int ChooseBlock() const {
+    std::vector<int> users(blocks, 0);
+    for (const Instance& inst : instances) ++users[inst.block];
+    return static_cast<int>(std::min_element(users.begin(), users.end()) - users.begin());
+  }
+
+  void StopInstances(const MusicTune* only) {
+    std::erase_if(instances, [&](const Instance& inst) {
+      if (only && inst.tune.get() != only) return false;
+      SilenceBlock(synth, inst.block);
+      return true;
+    });
+  }
+};
+
+namespace {
+
+// Performances without a device, which the tests hear through RenderOfflineMusic.
+struct OfflineRegistry {
+  std::mutex mutex;
+  std::vector<MusicPerformance::Engine*> engines;
+};
+OfflineRegistry& Offline() {
+  // Never destroyed: the game object lets go of its music at exit, after other statics are gone.
+  static OfflineRegistry* registry = new OfflineRegistry;
+  return *registry;
+}
+
+void Unregister(MusicPerformance::Engine* engine) {
+  OfflineRegistry& r = Offline();
+  std::lock_guard lock(r.mutex);
+  std::erase(r.engines, engine);
+}
+
+void DeviceRender(void* user, float* out, int frames) {
+  auto* engine = static_cast<MusicPerformance::Engine*>(user);
+  std::lock_guard lock(engine->mutex);
+  std::fill(out, out + 2 * frames, 0.0f);
+  if (engine->synth) engine->Mix(out, frames);
+}
+
+// Stops the sound, closes the device and drops the synthesiser.
+void Shut(MusicPerformance::Engine& e) {
+  Unregister(&e);
+  music_device::Close(e.device);  // outside the engine's lock: the callback takes it
+  e.device = 0;
+  std::lock_guard lock(e.mutex);
+  if (e.synth) {
+    e.StopInstances(nullptr);
+    delete_fluid_synth(e.synth);
+    e.synth = nullptr;
+  }
+  e.instances.clear();
+  e.downloaded.clear();
+  e.closed = true;
+}
+
+}  // namespace
+
+MusicPerformance::MusicPerformance() : engine_(std::make_unique<Engine>()) {
+  static int serial = 0;
+  id_ = ++serial;
+}
+
+HRESULT MusicPerformance::Create(std::unique_ptr<MusicPerformance>* performance) {
+  performance->reset();
+  HRESULT hr = kMusicOk;
+  std::string name;
+  if (TakeInjectedFailure("CreatePerformance")) {
+    hr = kMusicFail;
+  } else if (!music_internal::Entered()) {
+    hr = kMusicNotInitialised;
+  } else if (!music_internal::Installed()) {
+    hr = kMusicUnavailable;
+  } else {
+    QuietFluidSynth();
+    std::unique_ptr<MusicPerformance> created(new MusicPerformance());
+    created->engine_->settings = new_fluid_settings();
+    if (created->engine_->settings == nullptr) {
+      hr = kMusicFail;
+    } else {
+      name = PerformanceName(created->id_);
+      *performance = std::move(created);
+    }
+  }
+  return Record("CreatePerformance", name, hr);
+}
+
+MusicPerformance::~MusicPerformance() {
+  Shut(*engine_);
+  if (engine_->settings) delete_fluid_settings(engine_->settings);
+  Record("ReleasePerformance", PerformanceName(id_), kMusicOk);
+}
+
+HRESULT MusicPerformance::InitAudio(MusicPathType default_path, int channels) {
+  Engine& e = *engine_;
+  HRESULT hr = kMusicOk;
+  std::string argument = PerformanceName(id_) + " " + std::to_string(channels);
+  if (TakeInjectedFailure("InitAudio")) return Record("InitAudio", argument, kMusicFail);
+  if (e.closed) return Record("InitAudio", argument, kMusicNotReady);
+  if (e.synth) return Record("InitAudio", argument, kMusicAlreadyInitialised);
+  if (channels <= 0 || channels > 256) return Record("InitAudio", argument, kMusicInvalidArgument);
+
+  int blocks = (channels + kChannelsPerBlock - 1) / kChannelsPerBlock;
+  fluid_settings_setnum(e.settings, "synth.sample-rate", kMusicSampleRate);
+  fluid_settings_setint(e.settings, "synth.midi-channels", blocks * kChannelsPerBlock);
+  // Instruments' samples are read when a tune first selects them: a performance starts in a
+  // twentieth of a second instead of reading the whole soundfont.
+  fluid_settings_setint(e.settings, "synth.dynamic-sample-loading", 1);
+  fluid_settings_setint(e.settings, "synth.reverb.active", default_path == MusicPathType::kSharedStereoPlusReverb);
+  fluid_settings_setint(e.settings, "synth.chorus.active", 0);
+  fluid_synth_t* synth = new_fluid_synth(e.settings);
+  if (synth == nullptr) return Record("InitAudio", argument, kMusicFail);
+  if (fluid_synth_sfload(synth, GetMusicSoundFont().c_str(), 1) == FLUID_FAILED) {
+    delete_fluid_synth(synth);
+    return Record("InitAudio", argument, kMusicFail);
+  }
+  for (int b = 0; b < blocks; ++b) {
+    int drums = b * kChannelsPerBlock + 9;
+    fluid_synth_set_channel_type(synth, drums, CHANNEL_TYPE_DRUM);
+    fluid_synth_program_change(synth, drums, 0);
+  }
+  {
+    std::lock_guard lock(e.mutex);
+    e.synth = synth;
+    e.blocks = blocks;
+  }
+  if (GetMusicOutput() == MusicOutput::kAudioDevice) {
+    e.device = music_device::Open(DeviceRender, &e);  // 0: no device at all; the performance is mute
+  } else {
+    e.offline = true;
+    OfflineRegistry& r = Offline();
+    std::lock_guard lock(r.mutex);
+    r.engines.push_back(&e);
+  }
+  return Record("InitAudio", argument, hr);
+}
+
+HRESULT MusicPerformance::CreateStandardAudioPath(MusicPathType type, int channels, bool activate,
+                                                  std::unique_ptr<MusicAudioPath>* path) {
+  path->reset();
+  HRESULT hr = kMusicOk;
+  if (TakeInjectedFailure("CreateStandardAudioPath")) {
+    hr = kMusicFail;
+  } else if (engine_->synth == nullptr) {
+    hr = kMusicNotReady;
+  } else if (channels <= 0) {
+    hr = kMusicInvalidArgument;
+  } else {
+    path->reset(new MusicAudioPath(id_, type, activate));
+  }
+  return Record("CreateStandardAudioPath", PerformanceName(id_) + " " + std::to_string(channels), hr);
+}
+
+MusicAudioPath::~MusicAudioPath() { Record("ReleaseAudioPath", PerformanceName(performance_id_), kMusicOk); }
+
+HRESULT MusicPerformance::SetMasterVolume(std::int32_t volume) {
+  HRESULT hr = kMusicOk;
+  if (engine_->closed) {
+    hr = kMusicNotReady;
+  } else {
+    std::lock_guard lock(engine_->mutex);
+    engine_->gain = std::pow(10.0, volume / 2000.0);
+  }
+  return Record("SetMasterVolume", PerformanceName(id_) + " " + std::to_string(volume), hr);
+}
+
+HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPath* path) {
+  Engine& e = *engine_;
+  std::string argument = segment.path_ + " on " + PerformanceName(id_);
+  if (e.synth == nullptr) return Record("PlaySecondary", argument, kMusicNotReady);
+  if (path && path->performance_id_ != id_) return Record("PlaySecondary", argument, kMusicInvalidArgument);
+  if (path && !path->active_) return Record("PlaySecondary", argument, kMusicPathInactive);
+
+  const MusicTune& tune = *segment.tune_;
+  Instance inst;
+  inst.tune = segment.tune_;
+  std::int32_t loop_start = segment.loop_start_;
+  std::int32_t loop_end = segment.loop_end_;
+  if (loop_start == 0 && loop_end == 0) loop_end = tune.length;
+  inst.loop_end = loop_end;
+  inst.loop_start_sample = tune.SampleAt(loop_start);
+  inst.loop_end_sample = tune.SampleAt(loop_end);
+  inst.loop_first = static_cast<std::size_t>(
+      std::lower_bound(tune.events.begin(), tune.events.end(), loop_start,
+                       [](const MusicTuneEvent& ev, std::int32_t t) { return ev.time < t; }) -
+      tune.events.begin());
+  inst.forever = segment.repeats_ == kMusicRepeatForever;
+  inst.repeats_left = segment.repeats_;
+  // A loop without length would jump back for ever without time passing: the tune then plays once.
+  inst.looping = segment.repeats_ > 0 && inst.loop_end_sample > inst.loop_start_sample;
+
+  std::lock_guard lock(e.mutex);
+  inst.block = e.ChooseBlock();
+  inst.base = e.clock;
+  if (segment.standard_midi_file_) ResetBlock(e.synth, inst.block);
+  e.instances.push_back(std::move(inst));
+  e.Dispatch(e.instances.back());  // "at once": the tune's first events go out now
+  return Record("PlaySecondary", argument, kMusicOk);
+}
+
+HRESULT MusicPerformance::Stop() {
+  HRESULT hr = kMusicOk;
+  if (engine_->synth == nullptr) {
+    hr = kMusicNotReady;
+  } else {
+    std::lock_guard lock(engine_->mutex);
+    engine_->StopInstances(nullptr);
+  }
+  return Record("Stop", PerformanceName(id_), hr);
+}
+
+HRESULT MusicPerformance::StopSegment(MusicSegmentData& segment) {
+  HRESULT hr = kMusicOk;
+  if (engine_->synth == nullptr) {
+    hr = kMusicNotReady;
+  } else {
+    std::lock_guard lock(engine_->mutex);
+    engine_->StopInstances(segment.tune_.get());
+  }
+  return Record("StopSegment", segment.path_ + " on " + PerformanceName(id_), hr);
+}
+
+HRESULT MusicPerformance::CloseDown() {
+  HRESULT hr = engine_->closed ? kMusicNothingToDo : kMusicOk;
+  Shut(*engine_);
+  return Record("CloseDown", PerformanceName(id_), hr);
+}
+
+HRESULT MusicPerformance::Render(float* out, int frames) {
+  Engine& e = *engine_;
+  if (out == nullptr || frames < 0) return kMusicInvalidArgument;
+  if (e.synth == nullptr) return kMusicNotReady;
+  if (!e.offline) return kMusicFail;  // the audio device is the one listening
+  std::lock_guard lock(e.mutex);
+  std::fill(out, out + 2 * static_cast<std::size_t>(frames), 0.0f);
+  e.Mix(out, frames);
+  return kMusicOk;
+}
+
+int MusicPerformance::CountPlaying() const {
+  std::lock_guard lock(engine_->mutex);
+  return static_cast<int>(engine_->instances.size());
+}
+
+HRESULT MusicSegmentData::Download(MusicPerformance& performance) {
+  MusicPerformance::Engine& e = *performance.engine_;
+  HRESULT hr = kMusicOk;
+  if (e.synth == nullptr) {
+    hr = kMusicNotReady;
+  } else if (std::find(e.downloaded.begin(), e.downloaded.end(), tune_) != e.downloaded.end()) {
+    hr = kMusicNothingToDo;
+  } else {
+    e.downloaded.push_back(tune_);
+  }
+  return Record("Download", path_ + " to " + PerformanceName(performance.id_), hr);
+}
+
+HRESULT MusicSegmentData::Unload(MusicPerformance& performance) {
+  MusicPerformance::Engine& e = *performance.engine_;
+  auto it = std::find(e.downloaded.begin(), e.downloaded.end(), tune_);
+  HRESULT hr = kMusicOk;
+  if (e.synth == nullptr) {
+    hr = kMusicNotReady;
+  } else if (it == e.downloaded.end()) {
+    hr = kMusicNothingToDo;
+  } else {
+    e.downloaded.erase(it);
+  }
+  return Record("Unload", path_ + " from " + PerformanceName(performance.id_), hr);
+}
+
+std::vector<float> RenderOfflineMusic(int frames) {
+  std::vector<float> mix(2 * static_cast<std::size_t>(std::max(frames, 0)), 0.0f);
+  std::vector<float> one(mix.size());
+  OfflineRegistry& r = Offline();
+  std::lock_guard registry_lock(r.mutex);
+  for (MusicPerformance::Engine* e : r.engines) {
+    std::lock_guard lock(e->mutex);
+    if (e->synth == nullptr) continue;
+    std::fill(one.begin(), one.end(), 0.0f);
+    e->Mix(one.data(), frames);
+    for (std::size_t i = 0; i < mix.size(); ++i) mix[i] += one[i];
+  }
+  return mix;
+}
+
+}  // namespace platform

@@ -1,0 +1,202 @@
+// The SDL back end: the game's window as a real window, its input, its timers on SDL's clock.
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/core.h"
+#include "platform/sdl/display.h"
+#include "platform/text.h"
+#include "platform/win.h"
+
+namespace core = platform::core;
+
+namespace platform::sdl {
+namespace {
+
+SDL_Window* window = nullptr;
+bool video = false;
+
+bool StartVideo() {
+  if (video) return true;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    std::fprintf(stderr, "VALDRIM: no window system: %s\n", SDL_GetError());
+    return false;
+  }
+  // Without a display SDL falls back to drawing nowhere; a window nobody can see or close would
+  // run for ever, so the game does not start (unless that driver was asked for by name).
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && std::getenv("SDL_VIDEODRIVER") == nullptr &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    std::fprintf(stderr, "VALDRIM: no display to open the window on\n");
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
+    return false;
+  }
+  video = true;
+  return true;
+}
+
+// The user's input since the last look, as window messages.
+void TakeEvents() {
+  HWND hwnd = core::Window();
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    if (hwnd == nullptr || window == nullptr) continue;
+    const Uint32 id = SDL_GetWindowID(window);
+    switch (e.type) {
+      case SDL_MOUSEMOTION:
+        if (e.motion.windowID == id) core::PostInput(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(e.motion.x, e.motion.y));
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+        if (e.button.windowID != id) break;
+        if (e.button.button == SDL_BUTTON_LEFT) {
+          core::PostInput(hwnd, WM_LBUTTONDOWN, 0, MAKELPARAM(e.button.x, e.button.y));
+        } else if (e.button.button == SDL_BUTTON_RIGHT) {
+          core::PostInput(hwnd, WM_RBUTTONDOWN, 0, MAKELPARAM(e.button.x, e.button.y));
+        }
+        break;
+      case SDL_WINDOWEVENT:
+        if (e.window.windowID != id) break;
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+          core::PostInput(hwnd, WM_CLOSE, 0, 0);
+        } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                   e.window.event == SDL_WINDOWEVENT_RESTORED) {
+          Present();  // the window keeps its picture
+        }
+        break;
+      case SDL_QUIT:  // the session ends or the process is asked to stop: as the close box
+        core::PostInput(hwnd, WM_CLOSE, 0, 0);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+SDL_Window* Display() { return window; }
+
+unsigned long long Ticks() { return SDL_GetTicks64(); }
+
+void Present() {
+  HWND hwnd = core::Window();
+  if (window == nullptr || hwnd == nullptr) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(window);
+  if (surface == nullptr) return;
+  const Framebuffer& fb = ClientFramebuffer();
+  const int w = std::min({surface->w, core::ClientWidth(*hwnd), Framebuffer::kWidth});
+  const int h = std::min({surface->h, core::ClientHeight(*hwnd), Framebuffer::kHeight});
+  if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+  const SDL_PixelFormat* format = surface->format;
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* src = fb.Row(y);
+    auto* row = static_cast<std::uint8_t*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
+    if (format->BytesPerPixel == 4) {
+      auto* out = reinterpret_cast<Uint32*>(row);
+      for (int x = 0; x < w; ++x, src += 3) out[x] = SDL_MapRGB(format, src[0], src[1], src[2]);
+    } else {
+      for (int x = 0; x < w; ++x, src += 3) {
+        const Uint32 pixel = SDL_MapRGB(format, src[0], src[1], src[2]);
+        std::uint8_t* p = row + x * format->BytesPerPixel;
+        for (int b = 0; b < format->BytesPerPixel; ++b) p[b] = static_cast<std::uint8_t>(pixel >> (8 * b));
+      }
+    }
+  }
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  SDL_UpdateWindowSurface(window);
+}
+
+}  // namespace platform::sdl
+
+using platform::sdl::window;
+
+HWND CreateWindowExA(DWORD /*ex_style*/, const char* class_name, const char* caption, DWORD style, int x, int y,
+                     int width, int height, HWND /*parent*/, void* /*menu*/, HINSTANCE /*instance*/,
+                     void* /*param*/) {
+  if (core::ClassProcedure(class_name) == nullptr || core::Window() != nullptr) return nullptr;
+  if (!platform::sdl::StartVideo()) return nullptr;
+  HWND hwnd = core::NewWindow(class_name, caption, style, x, y, width, height);
+  if (hwnd == nullptr) return nullptr;
+  const std::string title = platform::ToUtf8(hwnd->caption);
+  const int px = x == CW_USEDEFAULT ? SDL_WINDOWPOS_UNDEFINED : x;
+  const int py = y == CW_USEDEFAULT ? SDL_WINDOWPOS_UNDEFINED : y;
+  // A fixed-size window (no resizing or maximising) that can be minimised.
+  const Uint32 flags = (style & WS_VISIBLE) ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
+  window = SDL_CreateWindow(title.c_str(), px, py, std::max(core::ClientWidth(*hwnd), 1),
+                            std::max(core::ClientHeight(*hwnd), 1), flags);
+  if (window == nullptr) {
+    std::fprintf(stderr, "VALDRIM: cannot open the window: %s\n", SDL_GetError());
+    core::Reset();
+    return nullptr;
+  }
+  // WM_CREATE runs inside the creation; -1 refuses the window.
+  if (core::Send(hwnd, WM_CREATE, 0, 0) == -1) {
+    DestroyWindow(hwnd);
+    return nullptr;
+  }
+  return core::Window() == hwnd ? hwnd : nullptr;
+}
+
+BOOL DestroyWindow(HWND hwnd) {
+  if (!IsWindow(hwnd)) return FALSE;
+  core::Destroy(hwnd);  // WM_DESTROY first, while the window still exists
+  if (window != nullptr) {
+    SDL_DestroyWindow(window);
+    window = nullptr;
+  }
+  return TRUE;
+}
+
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
+  if (!IsWindow(hwnd)) return FALSE;
+  core::Move(hwnd, x, y, width, height, repaint != FALSE);
+  if (window != nullptr) {
+    SDL_SetWindowSize(window, std::max(core::ClientWidth(*hwnd), 1), std::max(core::ClientHeight(*hwnd), 1));
+    SDL_SetWindowPosition(window, x, y);
+  }
+  return TRUE;
+}
+
+int GetMessageA(MSG* msg, HWND /*hwnd*/, UINT /*min*/, UINT /*max*/) {
+  if (msg == nullptr) return -1;
+  for (;;) {
+    platform::sdl::TakeEvents();
+    const unsigned long long now = platform::sdl::Ticks();
+    core::ExpireTimers(now);
+    if (core::TakeMessage(msg)) return msg->message == WM_QUIT ? 0 : 1;
+    // Wait for input or for the next timer tick.
+    auto due = core::NextTimerDue();
+    if (due) {
+      const unsigned long long wait = *due > now ? *due - now : 0;
+      SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<unsigned long long>(wait, 1000)));
+    } else {
+      SDL_WaitEventTimeout(nullptr, 1000);
+    }
+  }
+}
+
+LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM /*wparam*/, LPARAM /*lparam*/) {
+  if (msg == WM_CLOSE) {
+    DestroyWindow(hwnd);
+  } else if (msg == WM_PAINT) {
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
+  }
+  return 0;
+}
+
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* /*ps*/) {
+  if (!IsWindow(hwnd)) return FALSE;
+  platform::sdl::Present();  // on screen before the paint returns
+  return TRUE;
+}
+
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse_ms, void* /*callback*/) {
+  return core::SetTimer(hwnd, id, elapse_ms, platform::sdl::Ticks());
+}
+
+void Sleep(DWORD ms) { SDL_Delay(ms); }

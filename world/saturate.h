@@ -1,0 +1,24 @@
+#pragma once
+// Sums and products of values read from a save file are taken in 64 bits and brought back to
+// the 32-bit range of the game's fields, so that a doctored file cannot make them wrap around.
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+inline std::int32_t SaturateToI32(std::int64_t v) {
+  if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(v);
+}
+
+// A running sum of terms up to 2^62 in size (products of two 32-bit values), any number of them.
+// The running value is held within +-2^61, far outside the 32-bit range, so it never overflows.
+class SaturatingSum {
+ public:
+  void Add(std::int64_t term) { sum_ = std::clamp<std::int64_t>(sum_ + term, -kCap, kCap); }
+  std::int32_t Get() const { return SaturateToI32(sum_); }
+
+ private:
+  static constexpr std::int64_t kCap = std::int64_t{1} << 61;
+  std::int64_t sum_ = 0;
+};
