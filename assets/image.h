@@ -11,6 +11,8 @@ struct Rgb {
   friend bool operator==(Rgb a, Rgb b) = default;
 };
 
+static_assert(sizeof(Rgb) == 3, "pixels are packed three bytes each");
+
 // The colour that every cell blit of the game skips.
 inline constexpr Rgb kKey{255, 0, 255};
 // The colour of a field sprite that the duel and tactic tints repaint.
@@ -54,6 +56,8 @@ class Image {
   }
 
   const std::vector<Rgb>& Pixels() const { return pixels_; }
+  // Rows of width x 3 bytes, red, green, blue, from the top row down (for the text drawing).
+  std::uint8_t* Bytes() { return reinterpret_cast<std::uint8_t*>(pixels_.data()); }
 
  private:
   int width_ = 0;
