@@ -19,6 +19,8 @@ namespace assets {
 bool GenerateAll(const std::string& game_dir, std::string& error) {
   std::error_code ec;
   for (const char* folder : {"BITMAP", "MUSIC"}) {
+    // Both folders hold only what this program writes: pictures of a former roster go.
+    std::filesystem::remove_all(std::filesystem::path(game_dir) / folder, ec);
     std::filesystem::create_directories(std::filesystem::path(game_dir) / folder, ec);
     if (ec) {
       error = "cannot create " + game_dir + "/" + folder + ": " + ec.message();

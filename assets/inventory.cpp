@@ -1,6 +1,7 @@
 #include "assets/inventory.h"
 
 #include "assets/roster.h"
+#include "core/starting_tables.h"
 #include "world/names.h"
 
 namespace assets {
@@ -281,12 +282,13 @@ std::vector<Picture> Build() {
   v.push_back(EndingSprite(FIXED("パラライズ２"), 3, 512, 64, 8, 1, {At(kMain, 320, 230)}));
   v.push_back(EndingSprite(FIXED("パラライズ３"), 4, 512, 64, 8, 1, {At(kMain, 270, 220)}));
 
-  // Characters 1..20: portrait, list picture and sprite sheet, named after the character.
+  // Characters 1..20: portrait, list picture and sprite sheet under the names their rows give.
   for (int id = 1; id <= kNamedCount; ++id) {
-    std::string name = CharacterName(id);
-    v.push_back(Portrait(name, id, kT | kTh));
-    v.push_back(ListPicture(name + "R", id));
-    v.push_back(SpriteSheet(name + "A", id));
+    const starting::CharacterRow* row = NamedCharacter(id);
+    if (row == nullptr) continue;
+    v.push_back(Portrait(names::Text(row->portrait), id, kT | kTh));
+    v.push_back(ListPicture(names::Text(row->list_picture), id));
+    v.push_back(SpriteSheet(names::Text(row->sprite_sheet), id));
   }
   return v;
 }

@@ -11,27 +11,34 @@
 #include "assets/dice.h"
 #include "assets/draw.h"
 #include "assets/painters.h"
+#include "core/starting_tables.h"
 
 namespace assets {
 namespace {
 
 constexpr int kSize = 1920;
 
-// Field points of the 23 cities (x from the left, y from the bottom): the lower-left corner of the
-// 48 x 48 cell in which a character stands at the city.
-constexpr std::array<std::array<int, 2>, 23> kCityPoints = {{
-    {96, 1776},  {528, 1728}, {144, 1344}, {624, 1392}, {912, 1584}, {108, 1061}, {1008, 1152}, {1391, 1026},
-    {1761, 1412}, {1344, 1736}, {154, 773},  {500, 1006}, {800, 910},  {1114, 723}, {209, 441},  {359, 119},
-    {705, 435},  {766, 145},  {1154, 389}, {1338, 139}, {1632, 459}, {1708, 91},  {1749, 736},
-}};
-// The cities each nation holds at the start get a castle.
-constexpr std::array<int, 7> kCapitals = {14, 16, 22, 9, 5, 1, 11};
+// The cities at their field points (x from the left, y from the bottom), from the game's starting
+// table: the lower-left corner of the 48 x 48 cell in which a character stands at the city.
+struct Town {
+  int field_x, field_y;
+  bool capital;  // a nation's seat at the start: drawn with a castle
+};
+
+const std::vector<Town>& Towns() {
+  static const std::vector<Town> towns = [] {
+    std::vector<Town> t;
+    for (const starting::CityRow& c : starting::Cities()) t.push_back({c.field_x, c.field_y, c.owner >= 1 && c.owner <= 7});
+    return t;
+  }();
+  return towns;
+}
+
+int TownCount() { return static_cast<int>(Towns().size()); }
 
 // The centre of city i's cell in image coordinates (rows from the top).
-Vec CityCentre(int i) {
-  return Vec{kCityPoints[i][0] + 24.0, kSize - kCityPoints[i][1] - 24.0};
-}
-bool IsCapital(int i) { return std::find(kCapitals.begin(), kCapitals.end(), i + 1) != kCapitals.end(); }
+Vec CityCentre(int i) { return Vec{Towns()[i].field_x + 24.0, kSize - Towns()[i].field_y - 24.0}; }
+bool IsCapital(int i) { return Towns()[i].capital; }
 
 double Smooth(double e0, double e1, double x) {
   double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
@@ -152,7 +159,7 @@ struct Road {
 
 // Each city joins its nearest neighbours; a spanning tree makes sure every city is reachable.
 std::vector<Road> PlanRoads(Dice& dice) {
-  const int n = static_cast<int>(kCityPoints.size());
+  const int n = TownCount();
   auto dist = [](int i, int j) {
     Vec a = CityCentre(i), b = CityCentre(j);
     return Len(a.x - b.x, a.y - b.y);
@@ -324,7 +331,7 @@ Image BuildFieldMap() {
   river_field.Propagate();
 
   SeedField city_field;
-  for (int i = 0; i < static_cast<int>(kCityPoints.size()); ++i) city_field.AddSeed(CityCentre(i).x, CityCentre(i).y, 0);
+  for (int i = 0; i < TownCount(); ++i) city_field.AddSeed(CityCentre(i).x, CityCentre(i).y, 0);
   city_field.Propagate();
 
   Noise height(0xA11), moist(0xB22), detail(0xC33), forest(0xD44);
@@ -409,7 +416,7 @@ Image BuildFieldMap() {
     }
 
   // Fields around the cities: strips of wheat, crops and fallow, beyond the walls.
-  for (int i = 0; i < static_cast<int>(kCityPoints.size()); ++i) {
+  for (int i = 0; i < TownCount(); ++i) {
     Vec c = CityCentre(i);
     double ang = dice.Range(0, M_PI);
     double ca = std::cos(ang), sa = std::sin(ang);
@@ -483,7 +490,7 @@ Image BuildFieldMap() {
   for (const Tree& t : trees) DrawTree(img, t);
   for (const Peak& p : peaks) DrawPeak(img, p.x, p.y, p.s, p.snow);
 
-  for (int i = 0; i < static_cast<int>(kCityPoints.size()); ++i) DrawCity(img, i, dice);
+  for (int i = 0; i < TownCount(); ++i) DrawCity(img, i, dice);
   return img;
 }
 

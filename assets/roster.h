@@ -7,6 +7,10 @@
 
 #include "assets/image.h"
 
+namespace starting {
+struct CharacterRow;
+}
+
 namespace assets {
 
 enum class Hair : std::uint8_t { kShort, kLong, kSpiky, kPonytail, kBald, kSwept, kBob, kWild };
@@ -37,8 +41,9 @@ inline constexpr int kLookCount = 26;
 // look index 1..26
 const Look& LookOf(int look);
 
-// The CP932 name of named character id (1..20): the text its three picture names are built from.
-const char* CharacterName(int id);
+// The starting table's row of named character id (1..20): its portrait, list picture and sprite
+// sheet names are the pictures painted for it. nullptr for other ids.
+const starting::CharacterRow* NamedCharacter(int id);
 
 // The nation a named character serves at the start (1..7), or 15 for the free band's leader.
 int NationOf(int id);

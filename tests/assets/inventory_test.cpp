@@ -6,6 +6,7 @@
 
 #include "assets/inventory.h"
 #include "assets/roster.h"
+#include "core/starting_tables.h"
 #include "cell_geometry.h"
 #include "world/names.h"
 
@@ -46,27 +47,32 @@ TEST(Inventory, HoldsEveryRegisteredPictureOnce) {
   EXPECT_EQ(CountIn(kTitleBank), 12 + kNamedCount);
 }
 
-TEST(Inventory, NamedCharactersHaveTheirThreePicturesAndCollideWithNothing) {
+TEST(Inventory, EveryStartingCharacterFindsItsThreePictures) {
   std::map<std::string, const Picture*> by_name;
   for (const Picture& p : Inventory()) by_name[p.name] = &p;
-  std::set<std::string> fixed;
-  for (std::int32_t i = 1; i < names::kCount; ++i) fixed.insert(names::Text(i));
-  for (int id = 1; id <= kNamedCount; ++id) {
-    const std::string name = CharacterName(id);
-    ASSERT_FALSE(name.empty());
-    const Art arts[3] = {Art::kPortrait, Art::kListPicture, Art::kSprites};
-    const std::string suffixes[3] = {"", "R", "A"};
-    for (int k = 0; k < 3; ++k) {
-      auto it = by_name.find(name + suffixes[k]);
-      ASSERT_NE(it, by_name.end()) << "character " << id << suffixes[k];
-      EXPECT_EQ(it->second->art, arts[k]);
-      EXPECT_EQ(it->second->variant, id);
-    }
+  auto expect = [&](NameRef name, Art art) {
+    auto it = by_name.find(names::Text(name));
+    ASSERT_NE(it, by_name.end()) << Hex(names::Text(name));
+    EXPECT_EQ(it->second->art, art) << Hex(names::Text(name));
+  };
+  // The 87 named characters, mercenaries and lords with their shared sets included, and the
+  // militia's set.
+  ASSERT_EQ(starting::Characters().size(), 87u);
+  for (const starting::CharacterRow& row : starting::Characters()) {
+    expect(row.portrait, Art::kPortrait);
+    expect(row.list_picture, Art::kListPicture);
+    expect(row.sprite_sheet, Art::kSprites);
   }
-  // The six shared sets, with their irregular suffixes.
-  for (const char* n : {"民間兵", "諸侯", "傭兵", "傭兵B", "傭兵C", "傭兵D"}) EXPECT_EQ(by_name.at(n)->art, Art::kPortrait);
-  for (const char* n : {"民間兵R", "諸侯R", "傭兵R", "傭兵R２", "傭兵R３", "傭兵R４"}) EXPECT_EQ(by_name.at(n)->art, Art::kListPicture);
-  for (const char* n : {"民間兵A", "諸侯A", "傭兵A", "傭兵B２", "傭兵C３", "傭兵D４"}) EXPECT_EQ(by_name.at(n)->art, Art::kSprites);
+  expect(names::Of("民間兵"), Art::kPortrait);
+  expect(names::Of("民間兵R"), Art::kListPicture);
+  expect(names::Of("民間兵A"), Art::kSprites);
+  // Characters 1..20 have pictures of their own, painted in their own looks.
+  for (int id = 1; id <= kNamedCount; ++id) {
+    const starting::CharacterRow* row = NamedCharacter(id);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(by_name.at(names::Text(row->portrait))->variant, id);
+    EXPECT_EQ(by_name.at(names::Text(row->sprite_sheet))->variant, id);
+  }
 }
 
 TEST(Inventory, NamesAreTheGamesCp932Bytes) {
