@@ -221,8 +221,8 @@ bool EndingTheme(std::vector<MidiTrack>& tracks) {
   lead.TimeSignature(0, 3, 2);
   Melody(lead, 0, melody, 84, 0.95, [](const ScoreNote& n) { return std::fmod(n.start, 3.0) == 0 ? 6 : -4; });
 
-  MidiTrack harp = Track("Harp", 1, kHarp, 100, 48);
-  MidiTrack cello = Track("Cello", 2, kCello, 92, 78);
+  MidiTrack harp = Track("Harp", 1, kHarp, 112, 48);
+  MidiTrack cello = Track("Cello", 2, kCello, 100, 78);
   const double end = tune.bars * tune.beats;
   for (std::size_t i = 0; i < chords.size(); ++i) {
     const Chord& c = chords[i];
@@ -237,7 +237,7 @@ bool EndingTheme(std::vector<MidiTrack>& tracks) {
     } else {
       // Up and down the chord in eighths.
       const int pattern[6] = {low[0], low[1], low[2], low[0] + 12, low[2], low[1]};
-      for (int k = 0; k < 6; ++k) harp.Note(Tick(c.start + 0.5 * k), Tick(0.9), 1, pattern[k], k == 0 ? 70 : 56);
+      for (int k = 0; k < 6; ++k) harp.Note(Tick(c.start + 0.5 * k), Tick(0.9), 1, pattern[k], k == 0 ? 80 : 66);
     }
     cello.Note(Tick(c.start), Tick(c.length) - 10, 2, Voicing(c, 36)[0], 72);
   }

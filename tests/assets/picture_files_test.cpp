@@ -1,13 +1,17 @@
-// The written pictures, read back as the game reads them, judged against the inventory.
+// The written pictures, loaded by the game's own picture loader from the game's folder, judged
+// against the inventory.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
 
+#include "assets/image.h"
 #include "assets/inventory.h"
 #include "cell_geometry.h"
+#include "media/bitmap.h"
+#include "platform/headless.h"
 #include "platform/text.h"
-#include "strict_bmp.h"
+#include "tests/support/headless_test.h"
 #include "world/names.h"
 
 using namespace assets;
@@ -19,6 +23,31 @@ std::string PathOf(const Picture& p) {
   return std::string(VALDRIM_GAME_DIR) + "/" + platform::FileSystemPath("BITMAP/" + p.name + ".dat");
 }
 
+// Loads the picture as a screen's bank does, from the game's folder. False, with the reason, when
+// the loader refuses it, shows a box, or finds anything but a plain 24-bit bottom-up picture.
+bool LoadAsTheGameDoes(const Picture& p, Image& out, std::string& why) {
+  test_support::ScopedCurrentDir here(VALDRIM_GAME_DIR);
+  headless::Reset();
+  Bitmap b;
+  const bool loaded = b.Load(p.name.c_str());
+  if (!loaded || !headless::Boxes().empty()) {
+    why = headless::Boxes().empty() ? "refused" : headless::Boxes()[0].text;
+    headless::Reset();
+    return false;
+  }
+  const BITMAPINFOHEADER* h = b.GetHeader();
+  if (b.GetBitCount() != 24 || h->biSize != 40 || h->biCompression != 0 || h->biHeight <= 0 || h->biPlanes != 1) {
+    why = "not a plain 24-bit bottom-up BMP with a 40-byte header";
+    return false;
+  }
+  out = Image(b.GetWidth(), b.GetHeight());
+  for (int row = 0; row < b.GetHeight(); ++row) {
+    const std::uint8_t* src = b.GetPixels() + static_cast<std::ptrdiff_t>(row) * b.GetStride();
+    for (int x = 0; x < b.GetWidth(); ++x) out.Set(x, b.GetHeight() - 1 - row, {src[3 * x + 2], src[3 * x + 1], src[3 * x]});
+  }
+  return true;
+}
+
 double Luma(Rgb c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b; }
 
 // A picture as the file holds it, loaded once per test program.
@@ -28,7 +57,7 @@ const Image* Find(const Picture& p) {
   if (it == loaded.end()) {
     Image img;
     std::string why;
-    if (!assets_test::ReadStrictBmp(PathOf(p), img, why)) return nullptr;
+    if (!LoadAsTheGameDoes(p, img, why)) return nullptr;
     it = loaded.emplace(p.name, std::move(img)).first;
   }
   return &it->second;
@@ -69,7 +98,7 @@ TEST(PictureFiles, EveryPictureLoadsAtItsSizeWithTheKeyOnlyWhereTransparent) {
     SCOPED_TRACE(PathOf(p));
     Image img;
     std::string why;
-    ASSERT_TRUE(assets_test::ReadStrictBmp(PathOf(p), img, why)) << why;
+    ASSERT_TRUE(LoadAsTheGameDoes(p, img, why)) << why;
     ExpectKeyOnlyWhereTransparent(p, img);
     if (p.kind == Kind::kBackground) {
       EXPECT_EQ(img.Width(), p.width);
