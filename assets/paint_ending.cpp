@@ -6,6 +6,7 @@
 
 #include "assets/dice.h"
 #include "assets/draw.h"
+#include "assets/ending_cast.h"
 #include "assets/figure.h"
 #include "assets/lettering.h"
 #include "assets/painters.h"
@@ -201,8 +202,8 @@ Image ThroneHall() {
   FillEllipse(img, {320 * S, 150 * S}, 40 * S, 26 * S, Soft(Rgb{150, 100, 30}));
   Rect(img, 290, 164, 350, 262, Rgb{160, 30, 44});
   // The new king on the throne.
-  Look king = LookOf(1);
-  king.cloth = Rgb{40, 80, 200};
+  Look king = EndingHero();
+  king.headgear = Headgear::kCrown;
   Image figure(640 * kUp, 480 * kUp, kKey);
   DrawFigure(figure, 320 * S, 266 * S, 2.6 * S, king, WalkPose(0), View::kFront, Rgb{230, 230, 240});
   Paste(img, figure, 0, 0, true);

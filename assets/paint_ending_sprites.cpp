@@ -5,6 +5,7 @@
 
 #include "assets/dice.h"
 #include "assets/draw.h"
+#include "assets/ending_cast.h"
 #include "assets/figure.h"
 #include "assets/painters.h"
 #include "assets/roster.h"
@@ -13,40 +14,6 @@ namespace assets {
 namespace {
 
 constexpr Rgb kOutline{26, 20, 16};
-
-// Looks of the ending's people.
-Look Hero() {
-  Look l = LookOf(1);
-  l.headgear = Headgear::kNone;
-  l.hair = Rgb{122, 74, 40};
-  l.beard = Beard::kNone;
-  l.weapon = Weapon::kSword;
-  l.cloth = Rgb{40, 80, 200};
-  return l;
-}
-Look Foe() {
-  Look l = LookOf(static_cast<int>(SharedSet::kMercenaryA));
-  l.hair = Rgb{30, 24, 26};
-  l.beard = Beard::kShort;
-  l.headgear = Headgear::kHelmet;
-  l.weapon = Weapon::kGreatsword;
-  l.cloth = Rgb{150, 20, 30};
-  l.trousers = Rgb{40, 30, 40};
-  return l;
-}
-Look Queen() {
-  Look l = LookOf(5);
-  l.headgear = Headgear::kCirclet;
-  l.cloth = Rgb{240, 236, 220};
-  l.weapon = Weapon::kStaff;
-  return l;
-}
-Look Soldier(Rgb cloth) {
-  Look l = LookOf(static_cast<int>(SharedSet::kMercenaryB));
-  l.cloth = cloth;
-  l.shield = false;
-  return l;
-}
 
 const Rgb kHeroTabard{232, 234, 242}, kFoeTabard{70, 52, 60}, kPlainTabard{200, 190, 170};
 
@@ -117,7 +84,7 @@ Image Clash(const Picture& p) {
 Image LeftDuellist(const Picture& p) {
   Image img(p.width, p.height, kKey);
   const int w = p.width, h = p.height / p.rows;
-  const Look hero = Hero();
+  const Look hero = EndingHero();
   Pose lunge = GuardPose(1);
   lunge.trail = Trail::kNone;
   const Pose poses[5] = {lunge, GuardPose(2), WalkPose(1), WalkPose(2), WalkPose(0)};
@@ -130,7 +97,7 @@ Image LeftDuellist(const Picture& p) {
 Image RightDuellist(const Picture& p) {
   Image img(p.width, p.height, kKey);
   const int w = p.width, h = p.height / p.rows;
-  const Look foe = Foe();
+  const Look foe = EndingFoe();
   Pose reel = WalkPose(0);
   reel.lean = -3, reel.weapon_angle = -140, reel.hand_y = 0, reel.far_hand_y = -2;
   Pose reel2 = WalkPose(2);
@@ -144,38 +111,39 @@ Image RightDuellist(const Picture& p) {
   return img;
 }
 
-// The great slash across the duel (256 x 224 frames): it opens, blazes and scatters in 7 frames.
+// The great slash across the duel (256 x 224 frames, drawn at (150, 100)): a crescent that cuts
+// from the upper right down through the foe (cell x 170, y 75) to the lower left; it opens, blazes
+// and scatters in 7 frames.
 Image GreatSlash(const Picture& p) {
   Image img(p.width, p.height, kKey);
   const int w = p.width / p.cols, h = p.height;
   for (int f = 0; f < p.cols; ++f) {
-    const double x0 = w * f, cx = x0 + 128, cy = 60;
-    const double sweep = std::min(1.0, (f + 1) / 4.0);        // how much of the arc is drawn
-    const double fade = f < 4 ? 1.0 : 1.0 - (f - 3) / 4.0;     // thinning as it fades
-    const double a0 = M_PI * 0.15, a1 = a0 + M_PI * 0.75 * sweep;
-    // The crescent: an outer arc band between two radii.
-    auto band = [&](double r0, double r1, Rgb c) {
+    const double x0 = w * f, cx = x0 + 86, cy = -44;
+    const double sweep = std::min(1.0, (f + 1) / 4.0);     // how much of the arc is drawn
+    const double fade = f < 4 ? 1.0 : 1.0 - (f - 3) / 4.0;  // thinning as it fades
+    const double a0 = 8 * M_PI / 180, a1 = a0 + 90 * M_PI / 180 * sweep;
+    auto band = [&](double r_out, double thick, Rgb c) {
       Cover(img, x0, 0, x0 + w, h, Hard(c), [&](double px, double py) {
-        double dx = px - cx, dy = (py - cy) / 1.1;
+        double dx = px - cx, dy = py - cy;
         double a = std::atan2(dy, dx);
         if (a < a0 || a > a1) return 1.0;
         double t = (a - a0) / (a1 - a0);  // thickest in the middle of the arc
-        double thick = (r1 - r0) * std::sin(M_PI * t) * fade;
+        double inner = r_out - thick * std::sin(M_PI * t) * fade;
         double r = Len(dx, dy);
-        return std::max(r1 - thick - r, r - r1);
+        return std::max(inner - r, r - r_out);
       });
     };
     if (f < 6) {
-      band(118, 150, Rgb{120, 190, 255});
-      band(124, 144, Rgb{210, 240, 255});
-      band(128, 138, Rgb{255, 255, 255});
+      band(166, 30, Rgb{120, 190, 255});
+      band(162, 22, Rgb{210, 240, 255});
+      band(158, 10, Rgb{255, 255, 255});
     }
     if (f >= 3) {
       // Sparks flying off the edge.
       Dice dice(0x5A + f);
       for (int k = 0; k < 24; ++k) {
-        double a = dice.Range(a0, a1), r = 140 + dice.Range(0, 30) * (f - 2);
-        Vec s = {cx + r * std::cos(a), cy + r * std::sin(a) * 1.1};
+        double a = dice.Range(a0, a1), r = 166 + dice.Range(0, 26) * (f - 2);
+        Vec s = {cx + r * std::cos(a), cy + r * std::sin(a)};
         if (s.x > x0 + 2 && s.x < x0 + w - 2 && s.y > 2 && s.y < h - 2)
           FillCircle(img, s, f < 6 ? 2.2 : 1.4, Hard(k % 2 ? Rgb{255, 240, 160} : Rgb{200, 230, 255}));
       }
@@ -226,9 +194,8 @@ Image Curse(const Picture& p) {
 // A still figure of the feast: 31 the king, 34 the queen, 37 a priest who comes to bless them.
 Image Standing(const Picture& p) {
   Image img(p.width, p.height, kKey);
-  Look look = p.variant == 31 ? Hero() : (p.variant == 34 ? Queen() : LookOf(17));
+  Look look = p.variant == 31 ? EndingHero() : (p.variant == 34 ? EndingQueen() : EndingPriest());
   if (p.variant == 31) look.headgear = Headgear::kCrown;
-  if (p.variant == 37) look.cloth = Rgb{230, 226, 210};
   Pose pose = WalkPose(0);
   if (p.variant == 37) pose.hand_y = -2, pose.weapon_angle = -80;
   FigureCell(img, 0, 0, p.width, p.height, 1.2, look, pose, View::kFront,
@@ -239,7 +206,7 @@ Image Standing(const Picture& p) {
 // Messengers walking in from the right: rows 2 standing, 1 and 0 the steps.
 Image Messenger(const Picture& p) {
   Image img(p.width, p.height, kKey);
-  Look look = Soldier(p.variant == 32 ? Rgb{46, 150, 70} : Rgb{226, 186, 36});
+  Look look = EndingSoldier(p.variant == 32 ? Rgb{46, 150, 70} : Rgb{226, 186, 36});
   const int h = p.height / p.rows;
   for (int row = 0; row < p.rows; ++row)
     FigureCell(img, 0, CellTop(p, row), p.width, h, 1.2, look, WalkPose(row == 2 ? 0 : row + 1), View::kFront,
@@ -289,7 +256,7 @@ Image Crowd(const Picture& p) {
     for (int col = 0; col < p.cols; ++col) {
       Image cell(w, h, kKey);
       for (int k = 0; k < 2; ++k) {
-        Look look = Soldier(k ? Rgb{40, 80, 200} : Rgb{200, 44, 40});
+        Look look = EndingSoldier(k ? Rgb{40, 80, 200} : Rgb{200, 44, 40});
         Pose pose = WalkPose(0);
         pose.hand_x = 2, pose.hand_y = -4 - 5.0 * ((col + k) % 3), pose.weapon_angle = -95;
         if (row == 2) pose.hand_y = -2 - 3.0 * col, pose.weapon_angle = -70;
@@ -335,7 +302,7 @@ Image Firework(const Picture& p) {
 // The travellers walking left: columns 0 standing, 1 and 2 the steps, 3 a pause to look back.
 Image Traveller(const Picture& p) {
   Image img(p.width, p.height, kKey);
-  Look look = p.variant == 71 ? Hero() : (p.variant == 72 ? LookOf(2) : LookOf(14));
+  Look look = p.variant == 71 ? EndingHero() : (p.variant == 72 ? EndingKnight() : EndingMage());
   if (p.variant == 71) look.headgear = Headgear::kCrown;
   const int w = p.width / p.cols;
   const Pose poses[4] = {WalkPose(0), WalkPose(1), WalkPose(2), GuardPose(2)};
