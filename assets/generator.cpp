@@ -30,12 +30,18 @@ bool GenerateAll(const std::string& game_dir, std::string& error) {
   // Every picture is painted on its own (each seeds its own dice), so they can be painted side by
   // side without changing a byte of the result.
   const std::vector<Picture>& pictures = Inventory();
+  // The field map takes longest (the mini-map waits for it too): it is started first.
+  std::vector<std::size_t> order;
+  for (std::size_t i = 0; i < pictures.size(); ++i)
+    if (pictures[i].art == Art::kFieldMap) order.push_back(i);
+  for (std::size_t i = 0; i < pictures.size(); ++i)
+    if (pictures[i].art != Art::kFieldMap) order.push_back(i);
   std::atomic<std::size_t> next{0};
   std::mutex failure;
   std::string first_error;
   auto work = [&] {
-    for (std::size_t i = next++; i < pictures.size(); i = next++) {
-      const Picture& p = pictures[i];
+    for (std::size_t k = next++; k < order.size(); k = next++) {
+      const Picture& p = pictures[order[k]];
       // The name is CP932, as the game asks for it; on disk it carries the game's UTF-8 path.
       const std::string path = game_dir + "/" + platform::FileSystemPath("BITMAP/" + p.name + ".dat");
       if (!WriteWholeFile(path, EncodeBmp(PaintPicture(p)))) {

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <thread>
+#include <atomic>
 #include <vector>
 
 #include "assets/dice.h"
@@ -39,6 +41,20 @@ int TownCount() { return static_cast<int>(Towns().size()); }
 // The centre of city i's cell in image coordinates (rows from the top).
 Vec CityCentre(int i) { return Vec{Towns()[i].field_x + 24.0, kSize - Towns()[i].field_y - 24.0}; }
 bool IsCapital(int i) { return Towns()[i].capital; }
+
+// Runs row(y) for every row of the map, the rows shared out among a few threads. A row writes
+// only itself, so the picture does not depend on how the rows were shared.
+template <typename F>
+void EachRow(F&& row) {
+  const int n = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+  std::atomic<int> next{0};
+  auto work = [&] {
+    for (int y = next++; y < kSize; y = next++) row(y);
+  };
+  std::vector<std::jthread> helpers;
+  for (int k = 1; k < n; ++k) helpers.emplace_back(work);
+  work();
+}
 
 double Smooth(double e0, double e1, double x) {
   double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
@@ -316,9 +332,8 @@ Image BuildFieldMap() {
   const std::vector<Road> roads = PlanRoads(dice);
   const std::vector<std::vector<Vec>> rivers = PlanRivers(dice);
 
-  SeedField road_field, river_field;
+  SeedField road_field, river_field, city_field;
   for (const Road& r : roads) road_field.AddPath(r.path, 0);
-  road_field.Propagate();
   for (std::size_t k = 0; k < rivers.size(); ++k) {
     // The great river is the widest; streams widen as they flow.
     const std::vector<Vec>& path = rivers[k];
@@ -328,11 +343,11 @@ Image BuildFieldMap() {
       river_field.AddPath({path[i], path[i + 1]}, half);
     }
   }
-  river_field.Propagate();
-
-  SeedField city_field;
   for (int i = 0; i < TownCount(); ++i) city_field.AddSeed(CityCentre(i).x, CityCentre(i).y, 0);
-  city_field.Propagate();
+  {
+    std::jthread roads_done([&] { road_field.Propagate(); }), rivers_done([&] { river_field.Propagate(); });
+    city_field.Propagate();
+  }
 
   Noise height(0xA11), moist(0xB22), detail(0xC33), forest(0xD44);
   auto city_distance = [&](double x, double y) {
@@ -354,7 +369,7 @@ Image BuildFieldMap() {
 
   std::vector<float> elevation(static_cast<std::size_t>(kSize) * kSize);
   Image img(kSize, kSize);
-  for (int y = 0; y < kSize; ++y)
+  EachRow([&](int y) {
     for (int x = 0; x < kSize; ++x) {
       double e = raw_height.At(x, y);
       // Cities stand on level ground, roads keep to passes and valleys, rivers cut valleys.
@@ -364,6 +379,7 @@ Image BuildFieldMap() {
       e *= 0.5 + 0.5 * Smooth(10, 140, dw);
       elevation[static_cast<std::size_t>(y) * kSize + x] = static_cast<float>(e);
     }
+  });
   auto E = [&](int x, int y) {
     x = std::clamp(x, 0, kSize - 1), y = std::clamp(y, 0, kSize - 1);
     return elevation[static_cast<std::size_t>(y) * kSize + x];
@@ -371,7 +387,7 @@ Image BuildFieldMap() {
 
   // Ground: meadow and drier grass, hillsides shaded from the upper left, rock high up.
   const Rgb meadow{132, 184, 88}, dry{176, 188, 104}, lush{104, 164, 80}, rock{150, 140, 124};
-  for (int y = 0; y < kSize; ++y)
+  EachRow([&](int y) {
     for (int x = 0; x < kSize; ++x) {
       double e = E(x, y), m = moisture.At(x, y);
       double fine = detail.Fractal(x / 18.0, y / 18.0, 2);
@@ -383,10 +399,11 @@ Image BuildFieldMap() {
       double grain = detail.At(x / 2.3, y / 2.3);
       img.Set(x, y, Scale(g, light * (0.95 + 0.09 * grain)));
     }
+  });
 
   // Water.
   const Rgb deep{52, 104, 170}, shallow{96, 150, 204}, bank{196, 184, 132};
-  for (int y = 0; y < kSize; ++y)
+  EachRow([&](int y) {
     for (int x = 0; x < kSize; ++x) {
       double half = river_field.Attr(x, y), d = river_field.Distance(x, y) - half;
       double dl = lake_distance(x, y);
@@ -398,9 +415,10 @@ Image BuildFieldMap() {
         img.Blend(x, y, Mix(shallow, deep, depth + ripple), std::clamp(0.5 - w, 0.0, 1.0));
       }
     }
+  });
 
   // Roads: packed earth with darker verges; over water, wooden bridges.
-  for (int y = 0; y < kSize; ++y)
+  EachRow([&](int y) {
     for (int x = 0; x < kSize; ++x) {
       double d = road_field.Distance(x, y);
       if (d > 6.5) continue;
@@ -414,6 +432,7 @@ Image BuildFieldMap() {
       if (d < 4.5) img.Blend(x, y, Mix(Rgb{214, 188, 136}, Rgb{196, 170, 120}, detail.At(x / 3.0, y / 3.0)),
                              std::clamp(4.5 - d, 0.0, 1.0));
     }
+  });
 
   // Fields around the cities: strips of wheat, crops and fallow, beyond the walls.
   for (int i = 0; i < TownCount(); ++i) {
