@@ -44,14 +44,14 @@ struct NewWorldLists {
 // drawn and once before the inhabitants are; a test passes a fixed seed to get the same world.
 using WorldSeeder = std::function<void()>;
 
-// Step 1: empties the twelve lists in the game's order (characters, cities, nations, hero
-// templates, skills, field parties, divisions, inhabitants, policies, tactics, trade goods, name
-// pool).
+// Empties the twelve lists in the game's order (characters, cities, nations, hero templates,
+// skills, field parties, divisions, inhabitants, policies, tactics, trade goods, name pool).
 void ClearWorldLists(NewWorldLists& lists);
 
-// Steps 5 to 23 into emptied lists. `seed` runs before the militia and before the inhabitants;
-// without one the generator is seeded from the time of day.
+// Fills emptied lists with the new world, from the name pool to the cities. `seed` runs before
+// the militia and before the inhabitants; without one the generator is seeded from the time of
+// day.
 void FillNewWorld(NewWorldLists& lists, const WorldSeeder& seed = {});
 
-// Steps 1 and 5 to 23.
+// Clears and fills: a whole new world without the screens and music.
 void BuildNewWorld(NewWorldLists& lists, const WorldSeeder& seed = {});

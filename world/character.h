@@ -245,6 +245,10 @@ class Character {
   // 3 dexterity, 4 evasion, 5 attack speed; 0 for any other kind.
   std::int32_t GetBaseStat(std::int32_t kind) const;
 
+  // One level more when EXP has reached 100: growth drawn from the chance record's weights, then
+  // EXP 0. A field operation of the character (field/character_level_up.cpp).
+  void LevelUp();
+
   // The game's draw: a whole number from base to base + n - 1.
   static int Random(int n, int base);
 

@@ -34,6 +34,19 @@ class RecordFile {
   bool ok_ = true;
 };
 
+// Writes a whole file at exactly `path` with every write checked; on any failure the file is
+// removed and the result is false. A save slot writes its nine files this way under temporary
+// names and renames them itself once all nine are written.
+template <typename Body>
+bool WriteRecordFileAt(const std::string& path, Body&& body) {
+  RecordFile f;
+  if (!f.OpenWrite(path)) return false;
+  bool ok = body(f);
+  ok = f.Close() && ok;
+  if (!ok) std::remove(path.c_str());
+  return ok;
+}
+
 // Writes a whole top-level list file under a temporary name and renames it into place only when
 // every write succeeded, so a failed save never destroys the previous file.
 // `body` writes the content; returns false (and leaves the old file) on any failure.

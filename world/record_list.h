@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -139,6 +140,12 @@ class RecordList {
   // through a temporary file; false on any failed write, and the old file stays.
   bool Save(const char* file_name) const {
     return SaveRecordFile(file_name, [this](RecordFile& f) { return WriteElements(f, false); });
+  }
+
+  // Top-level list: packs nothing and writes the list file at exactly `path` (a file system path,
+  // not a name under DATAFILE/); false, with no file left there, on any failed write.
+  bool SaveAt(const std::string& path) const {
+    return WriteRecordFileAt(path, [this](RecordFile& f) { return WriteElements(f, false); });
   }
 
   // Nested list on an open file: all or nothing.

@@ -4,7 +4,8 @@
 # The program prints "SHOT <name> <width> <height>" after writing <shot-dir>/<name>.ppm (its
 # client framebuffer) and waits for <shot-dir>/<name>.done; this script then saves the X
 # window as <shot-dir>/<name>.png and requires it to equal the framebuffer pixel for pixel.
-# "CLOSE" asks for the window to be closed as by the user. The test passes when every
+# "CLICK <x> <y>" clicks the left button at that client point; "CLOSE" asks for the window to
+# be closed as by the user. The test passes when every
 # screenshot matched and the program ended with status 0.
 set -u
 shots=$1
@@ -73,6 +74,16 @@ while read -r -u 4 kind name width height; do
         fi
       fi
       touch "$shots/$name.done"
+      ;;
+    CLICK)
+      # A real left click at a client point (here "name" and "width" are x and y).
+      id=$(xdotool search --name 'VALDRIM' 2>/dev/null | head -n 1)
+      if [ -z "$id" ]; then
+        echo "window test: click: no window found" >&2
+        failures=$((failures + 1))
+      else
+        xdotool mousemove --window "$id" "$name" "$width" click 1
+      fi
       ;;
     CLOSE)
       # The process is asked to stop, which SDL reports like the window's close box.

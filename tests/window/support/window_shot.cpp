@@ -28,6 +28,11 @@ bool Shot(const std::string& name) {
   return false;
 }
 
+void Click(int x, int y) {
+  std::printf("CLICK %d %d\n", x, y);
+  std::fflush(stdout);
+}
+
 void AskToClose() {
   std::printf("CLOSE\n");
   std::fflush(stdout);

@@ -10,6 +10,10 @@ namespace window_test {
 // (at most 60 seconds). False when there is no shot folder, no window or no answer.
 bool Shot(const std::string& name);
 
+// Asks the script to click the left button at a client point of the window, as the user would;
+// the program then gets WM_LBUTTONDOWN there.
+void Click(int x, int y);
+
 // Asks the script to close the window as the user would; the program then gets WM_CLOSE.
 void AskToClose();
 

@@ -1,0 +1,58 @@
+#pragma once
+// The four save slots. A slot is nine files in DATAFILE/: "datafile<N><kind>.dat" for the kinds
+// t (the thinking screen's turn state, one 248-byte record), k nations, b cities, c characters,
+// g field parties, d divisions, n name pool, i inhabitants and it trade goods. Slot 1 is the
+// autosave after every turn.
+//
+// A slot changes only as a whole: a save writes the nine files under temporary names and puts
+// them in place only when all nine were written; a load reads the nine files into a staging
+// world, checks it, and only a slot that read completely replaces the running world. Each file
+// that fails is reported with the box "エラー！！".
+#include <cstdint>
+#include <string>
+
+#include "planning/thinking_screen.h"
+#include "world/character_list.h"
+#include "world/city.h"
+#include "world/division.h"
+#include "world/field_party.h"
+#include "world/inhabitant.h"
+#include "world/name_pool.h"
+#include "world/nation.h"
+#include "world/trade_good.h"
+
+class SaveSlot {
+ public:
+  // The kinds in the order a slot is saved and loaded.
+  static constexpr const char* kKinds[9] = {"t", "k", "b", "c", "g", "d", "n", "i", "it"};
+
+  // "datafile<slot><kind>.dat".
+  static std::string FileName(std::int32_t slot, const char* kind);
+
+  // Loads slot 1..4 into the lists and the thinking screen's turn state (menu state 8), then
+  // recomputes the characters' rates and ratings and clears every alliance. False, with the
+  // world as it was, when any file is missing or does not read whole and sound.
+  static bool Load(ThinkingScreen& thinking, CharacterList& characters, NationList& nations, CityList& cities,
+                   FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+                   InhabitantList& inhabitants, TradeGoodList& goods, std::int32_t slot);
+  // Saves the whole state into slot 1..4. False, with the slot's previous files in place, when
+  // any file could not be written.
+  static bool Save(ThinkingScreen& thinking, CharacterList& characters, NationList& nations, CityList& cities,
+                   FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+                   InhabitantList& inhabitants, TradeGoodList& goods, std::int32_t slot);
+
+  // Reads a t file into the turn state (the menu state becomes 8); a short file changes nothing.
+  // False only when the file does not open.
+  static bool ReadHeader(ThinkingScreen& thinking, const char* file_name);
+  // Reads a t file into the preview record and its turn state (the menu state as stored). False
+  // only when the file does not open.
+  static bool ReadHeaderPreview(ThinkingScreen& thinking, const char* file_name);
+  // Fills the t record from the turn state.
+  static void PackHeader(ThinkingScreen& thinking);
+  // Writes the t record to "DATAFILE/<file_name>"; false when it does not open or a write fails.
+  static bool WriteHeader(const ThinkingScreen& thinking, const char* file_name);
+
+  // The record layout: the turn state to its offsets (reserved bytes 0) and back.
+  static void Pack(const ThinkingTurnState& state, ThinkingScreen::Record& record);
+  static ThinkingTurnState Unpack(const ThinkingScreen::Record& record);
+};

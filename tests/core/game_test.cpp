@@ -1,0 +1,410 @@
+// Whole runs of the game object on the real new world, driven by its window messages on the
+// headless back end: start-up, the title's choices, the mode machine with its timers, the
+// autosave, the after-game ticks, the ending and the return to the title, with and without music.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "core/main_window.h"
+#include "core/save_slot.h"
+#include "platform/headless.h"
+#include "platform/music.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/headless_test.h"
+#include "world/random.h"
+
+namespace {
+
+using test_support::GameFolder;
+
+constexpr int kNewGame[2] = {300, 430};
+constexpr int kLoad[2] = {300, 460};
+constexpr int kRightArrow[2] = {420, 360};
+constexpr int kDecide[2] = {480, 360};
+constexpr int kSpectate[2] = {580, 360};
+
+class GameRun : public test_support::HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    platform::SetMusicOutput(platform::MusicOutput::kOffline);
+    folder_ = std::make_unique<GameFolder>();
+    game_ = std::make_unique<Game>();
+    game_->SetWorldSeeder([] { rng::Srand(20240611); });
+    window_ = OpenMainWindow(*game_, nullptr);
+    ASSERT_NE(window_, nullptr);
+  }
+  void TearDown() override {
+    platform::RecordMusicCalls(false);
+    game_.reset();
+    folder_.reset();
+    HeadlessTest::TearDown();
+  }
+
+  void Click(const int (&at)[2]) {
+    headless::PostMouse(WM_LBUTTONDOWN, at[0], at[1]);
+    headless::PumpMessages();
+  }
+  void RightClick(int x, int y) {
+    headless::PostMouse(WM_RBUTTONDOWN, x, y);
+    headless::PumpMessages();
+  }
+  // Lets the clock run to the next tick of timer 1 and handles it.
+  void NextTick() {
+    auto t = headless::Timer(Game::kPlayTimer);
+    ASSERT_TRUE(t.has_value());
+    headless::RunFor(t->due - headless::Now());
+  }
+  // Title -> nation choice -> decide (or spectate): mode 7.
+  void StartPlaying(bool spectate) {
+    Click(kNewGame);
+    Click(spectate ? kSpectate : kDecide);
+    ASSERT_EQ(game_->GetMode(), kModeThinking);
+  }
+  // The turn driver's last step: menu state 9, seen on the next tick. (The end of turn puts the
+  // menu state back to 0 before the next thinking phase; the test does that for it here.)
+  void EnterActionPhase() {
+    game_->Thinking().SetMenuState(9);
+    NextTick();
+    ASSERT_EQ(game_->GetMode(), kModeAction);
+    game_->Thinking().SetMenuState(0);
+  }
+  std::vector<std::string> MusicCalls() {
+    std::vector<std::string> out;
+    for (const auto& c : platform::RecordedMusicCalls()) out.push_back(c.call + " " + c.argument);
+    return out;
+  }
+  static bool AnyCall(const std::vector<std::string>& calls, const std::string& what) {
+    return std::any_of(calls.begin(), calls.end(), [&](const std::string& c) { return c.find(what) != std::string::npos; });
+  }
+
+  std::unique_ptr<GameFolder> folder_;
+  std::unique_ptr<Game> game_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(GameRun, StartUpShowsTheTitleWithANewWorld) {
+  auto timer = headless::Timer(Game::kPlayTimer);
+  ASSERT_TRUE(timer.has_value());
+  EXPECT_EQ(timer->period, 100u);
+  EXPECT_FALSE(headless::Timer(Game::kEndingTimer).has_value());
+  auto placement = headless::WindowPlacement();
+  ASSERT_TRUE(placement.has_value());
+  EXPECT_EQ(placement->x, 150);
+  EXPECT_EQ(placement->y, 150);
+  EXPECT_EQ(placement->width, 646);
+  EXPECT_EQ(placement->height, 508);
+  EXPECT_EQ(headless::WindowCaption(), "VALDRIMⅡ");
+  EXPECT_EQ(game_->GetMode(), kModeTitle);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kMenu);
+  EXPECT_EQ(game_->Characters().Count(), 126);
+  EXPECT_EQ(game_->Nations().Count(), 7);
+  EXPECT_EQ(game_->Thinking().GetYear(), 300);
+  EXPECT_EQ(game_->Field().GetMonth(), 1);
+  EXPECT_NE(game_->Font1(), nullptr);
+  EXPECT_NE(game_->Font2(), nullptr);
+  // Every picture and tune was found: no loader said anything.
+  EXPECT_TRUE(headless::Boxes().empty()) << headless::Boxes().front().caption;
+  // Window creation left every division's sums as its members' (averages over the count).
+  for (const Division& d : game_->Divisions()) {
+    long long combat = 0, popularity = 0;
+    for (const Character& c : game_->Characters())
+      if (c.GetDivisionId() == d.GetId()) {
+        combat += c.stats.GetCombatPower();
+        popularity += c.stats.GetPopularity();
+      }
+    ASSERT_GT(d.GetMemberCount(), 0);
+    EXPECT_EQ(d.GetCombatPower(), combat / d.GetMemberCount());
+    EXPECT_EQ(d.GetPopularity(), popularity);
+    EXPECT_EQ(d.GetSortieTendency(), 0);
+  }
+  // A title tick does nothing but tick.
+  NextTick();
+  EXPECT_EQ(game_->GetMode(), kModeTitle);
+}
+
+TEST_F(GameRun, DecidingMakesTheChosenNationThePlayersAndStartsThinking) {
+  headless::PostMouse(WM_MOUSEMOVE, kNewGame[0], kNewGame[1]);
+  headless::PumpMessages();
+  EXPECT_EQ(game_->Title().GetHover(), 1);
+  Click(kNewGame);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kNationChoice);
+  EXPECT_EQ(headless::WindowPlacement()->width, 846);
+  EXPECT_EQ(game_->Title().GetChoosableCount(), 7);
+  EXPECT_EQ(game_->Title().GetArrowState(), 2);
+  Click(kRightArrow);
+  Click(kRightArrow);
+  EXPECT_EQ(game_->Title().GetChosenIndex(), 2);
+  const auto paints = headless::PaintCount();
+  Click(kDecide);
+  EXPECT_GT(headless::PaintCount(), paints);
+  EXPECT_EQ(game_->GetMode(), kModeThinking);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kMenu);
+  EXPECT_EQ(game_->Nations().CountByComputerFlag(0), 1);
+  EXPECT_EQ(game_->Nations().FindByComputerFlag(0), game_->Nations().GetAt(2));
+  EXPECT_EQ(game_->Thinking().GetMenuState(), 0);
+  EXPECT_EQ(headless::Timer(Game::kPlayTimer)->period, 100u);
+  // The turn order is a permutation of the list positions.
+  std::vector<int> order;
+  for (const Nation& n : game_->Nations()) order.push_back(n.GetTurnOrder());
+  std::sort(order.begin(), order.end());
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
+  // A click in the thinking phase never changes the mode by itself.
+  Click(kDecide);
+  EXPECT_EQ(game_->GetMode(), kModeThinking);
+}
+
+TEST_F(GameRun, ARightClickLeavesTheNationChoiceAndTheNextOneStartsAtTheFirstNation) {
+  Click(kNewGame);
+  Click(kRightArrow);
+  RightClick(10, 10);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kMenu);
+  EXPECT_EQ(headless::WindowPlacement()->width, 646);
+  Click(kNewGame);
+  EXPECT_EQ(game_->Title().GetChosenIndex(), 0);
+  // The load button does nothing while no slot is complete.
+  RightClick(10, 10);
+  Click(kLoad);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kMenu);
+}
+
+TEST_F(GameRun, TheArrowsStepThroughTheNationsAndStopAtTheEnds) {
+  constexpr int kLeftArrow[2] = {380, 360};
+  Click(kNewGame);
+  Click(kLeftArrow);  // at the first nation: nothing
+  EXPECT_EQ(game_->Title().GetChosenIndex(), 0);
+  EXPECT_EQ(game_->Title().GetArrowState(), 2);
+  Click(kRightArrow);
+  EXPECT_EQ(game_->Title().GetArrowState(), 0);
+  Click(kLeftArrow);  // from the second back to the first
+  EXPECT_EQ(game_->Title().GetArrowState(), 2);
+  for (int i = 0; i < 6; ++i) Click(kRightArrow);
+  EXPECT_EQ(game_->Title().GetChosenIndex(), 6);
+  EXPECT_EQ(game_->Title().GetArrowState(), 3);
+  Click(kRightArrow);  // at the last nation: nothing
+  EXPECT_EQ(game_->Title().GetChosenIndex(), 6);
+  // Hovering changes the buttons only in the title menu.
+  headless::PostMouse(WM_MOUSEMOVE, kLoad[0], kLoad[1]);
+  headless::PumpMessages();
+  EXPECT_EQ(game_->Title().GetHover(), 0);
+}
+
+TEST_F(GameRun, ASlotLackingOneFileIsNotOffered) {
+  StartPlaying(true);
+  ASSERT_TRUE(SaveSlot::Save(game_->Thinking(), game_->Characters(), game_->Nations(), game_->Cities(),
+                             game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
+                             game_->Goods(), 2));
+  ASSERT_TRUE(SaveSlot::Save(game_->Thinking(), game_->Characters(), game_->Nations(), game_->Cities(),
+                             game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
+                             game_->Goods(), 4));
+  std::filesystem::remove(folder_->Data("datafile2n.dat"));
+  game_.reset();
+  headless::Reset();
+  game_ = std::make_unique<Game>();
+  window_ = OpenMainWindow(*game_, nullptr);
+  Click(kLoad);  // slot 4 is complete: the load menu opens
+  ASSERT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
+  headless::PostMouse(WM_LBUTTONDOWN, 570, 170);  // slot 2, one file missing: nothing
+  headless::PumpMessages();
+  EXPECT_EQ(game_->GetMode(), kModeTitle);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
+  EXPECT_TRUE(headless::Boxes().empty());
+  EXPECT_TRUE(headless::Timer(Game::kPlayTimer).has_value());
+  RightClick(10, 10);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kMenu);
+  EXPECT_EQ(headless::WindowPlacement()->width, 646);
+}
+
+TEST_F(GameRun, ThePhasesAlternateThroughTheEndOfTurnAndTheAutosave) {
+  StartPlaying(/*spectate=*/true);
+  EXPECT_EQ(game_->Nations().CountByComputerFlag(0), 0);
+  // Until the turn driver ends the phase, ticks leave the thinking phase as it is.
+  NextTick();
+  EXPECT_EQ(game_->GetMode(), kModeThinking);
+
+  game_->Field().SetPhaseEnded(1);
+  EnterActionPhase();
+  EXPECT_EQ(game_->Field().GetPhaseEnded(), 0);
+  EXPECT_EQ(headless::Timer(Game::kPlayTimer)->period, 100u);
+
+  game_->Thinking().SetGameSpeed(1);
+  game_->Field().SetPhaseEnded(1);
+  EXPECT_FALSE(std::filesystem::exists(folder_->Data("datafile1t.dat")));
+  const auto before = headless::Now();
+  const auto paints = headless::PaintCount();
+  NextTick();
+  EXPECT_EQ(game_->GetMode(), kModeThinking);
+  // The autosave wrote all nine files of slot 1, the window was repainted, and the game paused
+  // one second after the tick.
+  for (const char* kind : SaveSlot::kKinds)
+    EXPECT_TRUE(std::filesystem::exists(folder_->Data(SaveSlot::FileName(1, kind)))) << kind;
+  EXPECT_GT(headless::PaintCount(), paints);
+  EXPECT_GE(headless::Now(), before + 100 + 1000);
+  auto timer = headless::Timer(Game::kPlayTimer);
+  ASSERT_TRUE(timer.has_value());
+  EXPECT_EQ(timer->period, 200u);  // the game speed's period, restarted after the end of turn
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(GameRun, AFailingAutosaveShowsItsBoxAndPlayGoesOn) {
+  StartPlaying(true);
+  std::filesystem::remove_all(folder_->Data(""));
+  EnterActionPhase();
+  game_->Field().SetPhaseEnded(1);
+  NextTick();
+  EXPECT_EQ(game_->GetMode(), kModeThinking);
+  EXPECT_EQ(headless::Boxes().size(), 9u);  // one for each file of the slot
+  for (const auto& box : headless::Boxes()) {
+    EXPECT_EQ(box.text, "エラー！！");
+    EXPECT_EQ(box.caption, "");
+    EXPECT_EQ(box.owner, nullptr);
+  }
+  EXPECT_TRUE(headless::Timer(Game::kPlayTimer).has_value());
+}
+
+TEST_F(GameRun, TheLastNationsVictoryLeadsThroughFifteenSlowTicksToTheEndingAndBackToTheTitle) {
+  platform::RecordMusicCalls(true);
+  StartPlaying(false);
+  EXPECT_TRUE(AnyCall(MusicCalls(), "StopSegment"));
+  EXPECT_TRUE(AnyCall(MusicCalls(), "velkorandush_4_field11.mid"));
+  EnterActionPhase();
+  game_->Thinking().SetGameOver(1);
+  game_->Field().SetPhaseEnded(1);
+  // The tick on which the phase ends and the fourteen after it count 0 up to 15 at 300 ms.
+  for (int i = 1; i <= Game::kAfterGameTicks; ++i) {
+    NextTick();
+    ASSERT_EQ(game_->GetMode(), kModeAction) << i;
+    EXPECT_EQ(game_->Field().GetFadeStep(), i);
+    EXPECT_EQ(headless::Timer(Game::kPlayTimer)->period, 300u);
+  }
+  platform::ClearRecordedMusicCalls();
+  NextTick();
+  ASSERT_EQ(game_->GetMode(), kModeEnding);
+  EXPECT_EQ(headless::Timer(Game::kPlayTimer)->period, 200u);
+  ASSERT_TRUE(headless::Timer(Game::kEndingTimer).has_value());
+  EXPECT_EQ(headless::Timer(Game::kEndingTimer)->period, 50u);
+  EXPECT_EQ(game_->Thinking().GetGameOver(), 0);
+  EXPECT_EQ(game_->Field().GetFadeStep(), 0);
+  EXPECT_EQ(game_->Field().GetMouseWorldPoint().x, 0);
+  const auto ending_calls = MusicCalls();
+  EXPECT_TRUE(AnyCall(ending_calls, "StopSegment"));
+  EXPECT_TRUE(AnyCall(ending_calls, "velkorandush_5_town23.mid"));
+
+  // A click before the waiting scene does not end the ending.
+  Click(kDecide);
+  EXPECT_EQ(game_->GetMode(), kModeEnding);
+  // The scenes run to the waiting scene in about two minutes of game time.
+  headless::RunFor(150000);
+  ASSERT_EQ(game_->Ending().GetScene(), EndingScreen::kWaitingScene);
+  EXPECT_FALSE(headless::Timer(Game::kEndingTimer).has_value());
+  EXPECT_EQ(headless::Timer(Game::kPlayTimer)->period, 100u);
+
+  game_->Characters().Clear();  // the return must build a fresh world
+  platform::ClearRecordedMusicCalls();
+  Click(kDecide);
+  EXPECT_EQ(game_->GetMode(), kModeTitle);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kMenu);
+  EXPECT_EQ(game_->Characters().Count(), 126);
+  EXPECT_EQ(game_->Nations().CountByComputerFlag(0), 0);
+  EXPECT_EQ(game_->Ending().GetScene(), 1);
+  auto placement = headless::WindowPlacement();
+  EXPECT_EQ(placement->width, 646);
+  EXPECT_EQ(placement->x, 150);
+  EXPECT_EQ(headless::Timer(Game::kPlayTimer)->period, 100u);
+  const auto title_calls = MusicCalls();
+  EXPECT_TRUE(AnyCall(title_calls, "PlaySecondary"));
+  EXPECT_TRUE(AnyCall(title_calls, "velkorandush_4_field03.mid"));
+  // And a second game plays the same way.
+  StartPlaying(true);
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(GameRun, WithMusicOffNoTransitionTouchesTheMusic) {
+  game_->Thinking().SetMusicOff(1);
+  platform::RecordMusicCalls(true);
+  StartPlaying(false);
+  EnterActionPhase();
+  game_->Field().SetPhaseEnded(1);
+  NextTick();  // end of turn and autosave
+  ASSERT_EQ(game_->GetMode(), kModeThinking);
+  EnterActionPhase();
+  game_->Thinking().SetGameOver(1);
+  game_->Field().SetPhaseEnded(1);
+  for (int i = 0; i <= Game::kAfterGameTicks; ++i) NextTick();
+  ASSERT_EQ(game_->GetMode(), kModeEnding);
+  headless::RunFor(150000);
+  EXPECT_TRUE(MusicCalls().empty()) << MusicCalls().front();
+  Click(kDecide);
+  ASSERT_EQ(game_->GetMode(), kModeTitle);
+  // The new world sets its music objects up again, but nothing starts or stops a tune.
+  for (const std::string& call : MusicCalls()) {
+    EXPECT_EQ(call.find("PlaySecondary"), std::string::npos) << call;
+    EXPECT_NE(call.rfind("Stop", 0), 0u) << call;
+  }
+  EXPECT_EQ(game_->Thinking().IsMusicOff(), 1);
+}
+
+TEST_F(GameRun, AGameLoadedFromTheTitleWaitsInTheSystemMenuWithTheTimerStopped) {
+  StartPlaying(false);
+  game_->Thinking().SetYear(305);
+  ASSERT_TRUE(SaveSlot::Save(game_->Thinking(), game_->Characters(), game_->Nations(), game_->Cities(),
+                             game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
+                             game_->Goods(), 2));
+  // Back to a fresh title through the ending's click.
+  game_.reset();
+  headless::Reset();
+  game_ = std::make_unique<Game>();
+  window_ = OpenMainWindow(*game_, nullptr);
+  ASSERT_EQ(game_->Thinking().GetYear(), 300);
+  Click(kLoad);
+  ASSERT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
+  EXPECT_EQ(headless::WindowPlacement()->width, 846);
+  headless::PostMouse(WM_LBUTTONDOWN, 570, 170);  // slot 2
+  headless::PumpMessages();
+  EXPECT_EQ(game_->GetMode(), kModeThinking);
+  EXPECT_EQ(game_->Title().IsLoaded(), 1);
+  EXPECT_EQ(game_->Thinking().GetMenuState(), 8);
+  EXPECT_EQ(game_->Thinking().GetYear(), 305);
+  EXPECT_FALSE(headless::Timer(Game::kPlayTimer).has_value());
+  EXPECT_EQ(game_->Nations().CountByComputerFlag(0), 1);
+}
+
+TEST_F(GameRun, ADamagedSlotKeepsTheLoadMenuAndItsTimer) {
+  StartPlaying(true);
+  ASSERT_TRUE(SaveSlot::Save(game_->Thinking(), game_->Characters(), game_->Nations(), game_->Cities(),
+                             game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
+                             game_->Goods(), 3));
+  std::filesystem::resize_file(folder_->Data("datafile3c.dat"), 1000);
+  game_.reset();
+  headless::Reset();
+  game_ = std::make_unique<Game>();
+  window_ = OpenMainWindow(*game_, nullptr);
+  Click(kLoad);
+  ASSERT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
+  headless::PostMouse(WM_LBUTTONDOWN, 570, 265);  // slot 3
+  headless::PumpMessages();
+  EXPECT_EQ(game_->GetMode(), kModeTitle);
+  EXPECT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
+  EXPECT_EQ(game_->Title().IsLoaded(), 0);
+  ASSERT_TRUE(headless::Timer(Game::kPlayTimer).has_value());
+  EXPECT_EQ(headless::Timer(Game::kPlayTimer)->period, 100u);
+  ASSERT_EQ(headless::Boxes().size(), 1u);
+  EXPECT_EQ(headless::Boxes()[0].text, "エラー！！");
+  EXPECT_EQ(game_->Characters().Count(), 126);
+}
+
+TEST_F(GameRun, ClosingTheWindowStopsTheMusicAndEndsTheLoopWithZero) {
+  platform::RecordMusicCalls(true);
+  headless::CloseWindow();
+  headless::PumpMessages();
+  EXPECT_EQ(headless::QuitCode(), 0);
+  EXPECT_FALSE(headless::Timer(Game::kPlayTimer).has_value());
+  EXPECT_TRUE(AnyCall(MusicCalls(), "Stop"));
+  EXPECT_EQ(game_->Font1(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,352 @@
+// Save slots on the real new world: the t record at its offsets, a whole slot saved and loaded
+// back, saves that fail part-way keeping the previous slot whole, and damaged slots refused
+// whole with the running world untouched.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/save_slot.h"
+#include "platform/headless.h"
+#include "tests/support/headless_test.h"
+#include "tests/support/owned_world.h"
+#include "world/codec.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+// A world with its thinking screen, as the game object holds them.
+struct SlotWorld {
+  OwnedWorld w;
+  ThinkingScreen thinking;
+
+  bool Save(int slot) {
+    return SaveSlot::Save(thinking, w.characters, w.nations, w.cities, w.field_parties, w.divisions, w.name_pool,
+                          w.inhabitants, w.trade_goods, slot);
+  }
+  bool Load(int slot) {
+    return SaveSlot::Load(thinking, w.characters, w.nations, w.cities, w.field_parties, w.divisions, w.name_pool,
+                          w.inhabitants, w.trade_goods, slot);
+  }
+};
+
+class SaveSlotTest : public test_support::HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    cd_ = std::make_unique<test_support::ScopedCurrentDir>(dir_.Path());
+    fs::create_directory("DATAFILE");
+    a_.w.Build(1234);
+    // Something of every kind: a field party, a player's nation, a turn in progress.
+    a_.w.field_parties.Add(7, 1, 2, 16, 0, 0, 0);
+    a_.w.nations.GetAt(3)->SetPlayerControlled();
+    // Rated as the game rates a world in play.
+    for (Character& c : a_.w.characters) {
+      c.stats.ComputeHitRate();
+      c.stats.ComputeCriticalRate();
+      c.stats.ComputeEvasionRate();
+      c.stats.ComputeDefenceRate();
+      c.stats.ComputeWinRate();
+      c.ComputeCombatPower();
+    }
+    a_.thinking.NewGame();
+    ThinkingTurnState& t = a_.thinking.turn;
+    t.pointer_x = 11;
+    t.click_y = 22;
+    t.right_click_x = 33;
+    t.city_count = 1;
+    t.hiring_candidate_position = -1;
+    t.hiring_candidate_count = 4;
+    t.acting_nation_index = 3;
+    t.turn_order_position = 5;
+    t.turn_tick_counter = 7;
+    t.information_list_position = 2;
+    t.information_list_length = 9;
+    t.menu_state = 8;
+    t.acting_nation_id = 4;
+    t.hiring_icon_state = 3;
+    t.player_turn_open = 1;
+    t.hiring_list_mode = 1;
+    t.minimap_hover = 1;
+    t.year = 302;
+    t.month = 7;
+    t.part_of_month = 2;
+    t.turn_count = 58;
+    t.game_over = 1;
+    t.game_over_turn_count = 12;
+  }
+
+  // Every file of a slot, by kind.
+  std::map<std::string, Bytes> SlotFiles(int slot) {
+    std::map<std::string, Bytes> files;
+    for (const char* kind : SaveSlot::kKinds) files[kind] = ReadAll(fs::path("DATAFILE") / SaveSlot::FileName(slot, kind));
+    return files;
+  }
+  // What a world holds, as its slot files would hold it (saved into slot 4 and read back).
+  std::map<std::string, Bytes> Snapshot(SlotWorld& s) {
+    EXPECT_TRUE(s.Save(4));
+    return SlotFiles(4);
+  }
+  std::vector<std::string> LeftoverTemporaries() {
+    std::vector<std::string> out;
+    for (const auto& e : fs::directory_iterator("DATAFILE")) {
+      const std::string name = e.path().filename().string();
+      if (name.ends_with(".new") || name.ends_with(".old") || name.ends_with(".tmp")) out.push_back(name);
+    }
+    return out;
+  }
+
+  test_support::TempDir dir_;
+  std::unique_ptr<test_support::ScopedCurrentDir> cd_;
+  SlotWorld a_;
+};
+
+TEST_F(SaveSlotTest, TheTRecordHoldsTheTurnStateAtItsOffsetsAndZeroElsewhere) {
+  ThinkingScreen::Record r{};
+  r.fill(0xEE);
+  SaveSlot::Pack(a_.thinking.turn, r);
+  const std::uint8_t* b = r.data();
+  EXPECT_EQ(codec::GetI32(b, 0), 11);
+  EXPECT_EQ(codec::GetI32(b, 12), 22);
+  EXPECT_EQ(codec::GetI32(b, 16), 33);
+  EXPECT_EQ(codec::GetI32(b, 28), 1);
+  EXPECT_EQ(codec::GetI32(b, 32), -1);
+  EXPECT_EQ(codec::GetI32(b, 36), 4);
+  EXPECT_EQ(codec::GetI32(b, 56), 3);
+  EXPECT_EQ(codec::GetI32(b, 60), 5);
+  EXPECT_EQ(codec::GetI32(b, 64), 7);
+  EXPECT_EQ(codec::GetI32(b, 68), 2);
+  EXPECT_EQ(codec::GetI32(b, 72), 9);
+  EXPECT_EQ(codec::GetI32(b, 76), 8);
+  EXPECT_EQ(codec::GetI32(b, 80), 4);
+  EXPECT_EQ(codec::GetI32(b, 84), 6);
+  EXPECT_EQ(codec::GetI32(b, 88), 3);
+  EXPECT_EQ(b[92], 1);
+  EXPECT_EQ(b[93], 1);
+  EXPECT_EQ(b[94], 1);
+  EXPECT_EQ(codec::GetI32(b, 224), 302);
+  EXPECT_EQ(codec::GetI32(b, 228), 7);
+  EXPECT_EQ(codec::GetI32(b, 232), 2);
+  EXPECT_EQ(codec::GetI32(b, 236), 58);
+  EXPECT_EQ(b[240], 1);
+  EXPECT_EQ(codec::GetI32(b, 244), 12);
+  auto zero = [&](int from, int to) {
+    for (int i = from; i < to; ++i) EXPECT_EQ(b[i], 0) << "reserved byte " << i;
+  };
+  zero(40, 56);
+  zero(95, 224);
+  zero(241, 244);
+  EXPECT_EQ(SaveSlot::Unpack(r), a_.thinking.turn);
+}
+
+TEST_F(SaveSlotTest, ASlotSavedAndLoadedBackGivesTheSameWorld) {
+  const auto paints = headless::PaintCount();
+  ASSERT_TRUE(a_.Save(2));
+  const auto saved = SlotFiles(2);
+  ASSERT_EQ(saved.at("t").size(), 248u);
+  EXPECT_TRUE(LeftoverTemporaries().empty());
+
+  SlotWorld b;
+  b.w.Build(99);  // a different world that the load replaces
+  b.thinking.NewGame();
+  b.thinking.SetGameSpeed(2);
+  b.thinking.SetMusicOff(1);
+  ASSERT_TRUE(b.Load(2));
+  EXPECT_EQ(b.thinking.turn, a_.thinking.turn);  // saved with menu state 8, loaded as 8
+  // Not saved: the settings stay as they were.
+  EXPECT_EQ(b.thinking.GetGameSpeed(), 2);
+  EXPECT_EQ(b.thinking.IsMusicOff(), 1);
+  // Every saved field of every list: the loaded world saves to the same bytes.
+  ASSERT_TRUE(b.Save(3));
+  const auto again = SlotFiles(3);
+  for (const char* kind : SaveSlot::kKinds) {
+    const Bytes& x = saved.at(kind);
+    const Bytes& y = again.at(kind);
+    ASSERT_EQ(x.size(), y.size()) << kind;
+    std::size_t first = 0;
+    while (first < x.size() && x[first] == y[first]) ++first;
+    EXPECT_EQ(first, x.size()) << kind << " differs first at byte " << first;
+  }
+  EXPECT_EQ(b.w.characters.Count(), 126);
+  EXPECT_EQ(b.w.field_parties.Count(), 1);
+  // The rates and ratings are recomputed from the loaded stats.
+  for (const Character& c : b.w.characters) {
+    StatsBlock s = c.stats;
+    s.ComputeHitRate();
+    s.ComputeWinRate();
+    EXPECT_EQ(s.GetHitRate(), c.stats.GetHitRate());
+    EXPECT_EQ(s.GetWinRate(), c.stats.GetWinRate());
+  }
+  for (const Nation& n : b.w.nations)
+    for (int id = 1; id <= 8; ++id) EXPECT_EQ(n.GetRelation(id), 0);
+  EXPECT_TRUE(headless::Boxes().empty());
+  EXPECT_EQ(headless::PaintCount(), paints);
+}
+
+TEST_F(SaveSlotTest, SavingAgainOverwritesAllNineFiles) {
+  ASSERT_TRUE(a_.Save(2));
+  const auto first = SlotFiles(2);
+  a_.thinking.SetTurnCount(59);
+  a_.w.nations.GetAt(0)->SetFunds(1);
+  a_.w.cities.GetAt(0)->SetPopulation(2);
+  ASSERT_TRUE(a_.Save(2));
+  const auto second = SlotFiles(2);
+  EXPECT_NE(second.at("t"), first.at("t"));
+  EXPECT_NE(second.at("k"), first.at("k"));
+  EXPECT_NE(second.at("b"), first.at("b"));
+  EXPECT_TRUE(LeftoverTemporaries().empty());
+}
+
+// The three ways a save fails part-way; each must leave the previous slot exactly as it was.
+TEST_F(SaveSlotTest, AFullDiskKeepsThePreviousSlotWhole) {
+  ASSERT_TRUE(a_.Save(2));
+  const auto before = SlotFiles(2);
+  a_.thinking.SetYear(999);
+  // The inhabitants' file goes to a disk that is full: the write fails only at the flush.
+  fs::create_symlink("/dev/full", fs::path("DATAFILE") / "datafile2i.dat.new");
+  EXPECT_FALSE(a_.Save(2));
+  EXPECT_EQ(SlotFiles(2), before);
+  ASSERT_EQ(headless::Boxes().size(), 1u);
+  EXPECT_EQ(headless::Boxes()[0].text, "エラー！！");
+  EXPECT_TRUE(LeftoverTemporaries().empty());
+}
+
+TEST_F(SaveSlotTest, AFileThatCannotBeRenamedKeepsThePreviousSlotWhole) {
+  ASSERT_TRUE(a_.Save(2));
+  const auto before = SlotFiles(2);
+  a_.thinking.SetYear(999);
+  a_.w.nations.GetAt(0)->SetFunds(5);
+  // The divisions' old file cannot be moved aside (a folder with something in it is in the way),
+  // after t, k, b, c and g have already been put in place.
+  fs::create_directories(fs::path("DATAFILE") / "datafile2d.dat.old" / "x");
+  EXPECT_FALSE(a_.Save(2));
+  EXPECT_EQ(SlotFiles(2), before);
+  EXPECT_EQ(headless::Boxes().size(), 1u);
+  fs::remove_all(fs::path("DATAFILE") / "datafile2d.dat.old");
+  EXPECT_TRUE(LeftoverTemporaries().empty());
+}
+
+TEST_F(SaveSlotTest, AReadOnlyFolderKeepsThePreviousSlotWhole) {
+  ASSERT_TRUE(a_.Save(2));
+  const auto before = SlotFiles(2);
+  a_.thinking.SetYear(999);
+  // The folder is made read-only; the superuser is not held back by that, so the save runs in a
+  // child process that has given up the superuser's rights.
+  fs::permissions(dir_.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                   fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions("DATAFILE", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                  fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (geteuid() == 0 && setuid(65534) != 0) _exit(10);
+    headless::ClearBoxes();
+    const bool saved = a_.Save(2);
+    const bool whole = SlotFiles(2) == before;
+    _exit(saved ? 11 : !whole ? 12 : headless::Boxes().size() != 9 ? 13 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  fs::permissions("DATAFILE", fs::perms::owner_all);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "10 setuid, 11 saved, 12 slot changed, 13 boxes";
+  EXPECT_EQ(SlotFiles(2), before);
+}
+
+TEST_F(SaveSlotTest, ADamagedSlotIsRefusedWholeAndTheWorldStaysAsItWas) {
+  ASSERT_TRUE(a_.Save(2));
+  const auto good = SlotFiles(2);
+  SlotWorld b;
+  b.w.Build(99);
+  b.thinking.NewGame();
+  b.thinking.SetYear(333);
+  const auto world_before = Snapshot(b);
+  const ThinkingTurnState turn_before = b.thinking.turn;
+
+  auto write = [](const std::string& kind, const Bytes& bytes) {
+    std::ofstream(fs::path("DATAFILE") / SaveSlot::FileName(2, kind.c_str()), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  };
+  auto expect_refused = [&](const std::string& what) {
+    headless::ClearBoxes();
+    EXPECT_FALSE(b.Load(2)) << what;
+    EXPECT_EQ(headless::Boxes().size(), 1u) << what;
+    EXPECT_EQ(b.thinking.turn, turn_before) << what;
+    EXPECT_EQ(Snapshot(b), world_before) << what;
+  };
+
+  // Each file cut short in turn, the rest of the slot good.
+  for (const char* kind : SaveSlot::kKinds) {
+    Bytes cut = good.at(kind);
+    cut.resize(cut.size() / 2);
+    write(kind, cut);
+    expect_refused(std::string("short ") + kind);
+    write(kind, good.at(kind));
+  }
+  // A name reference outside the table in the first character.
+  Bytes bad = good.at("c");
+  codec::PutI32(bad.data(), 4, 0x7FFFFFF0);
+  write("c", bad);
+  expect_refused("character name");
+  write("c", good.at("c"));
+  // Turn-state indexes that would reach outside the loaded lists.
+  for (int offset : {56, 60, 24, 28, 32, 68}) {
+    Bytes t = good.at("t");
+    codec::PutI32(t.data(), static_cast<std::size_t>(offset), 5000);
+    write("t", t);
+    expect_refused("t offset " + std::to_string(offset));
+  }
+  write("t", good.at("t"));
+  // A missing file.
+  fs::remove(fs::path("DATAFILE") / "datafile2g.dat");
+  expect_refused("missing g");
+  // Whole again: the slot loads.
+  write("g", good.at("g"));
+  headless::ClearBoxes();
+  EXPECT_TRUE(b.Load(2));
+  EXPECT_EQ(b.thinking.GetYear(), 302);
+  EXPECT_TRUE(headless::Boxes().empty());
+  // A slot number outside 1..4 reads nothing.
+  EXPECT_FALSE(b.Load(5));
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(SaveSlotTest, TheHeaderReadersTakeOnlyAWholeRecord) {
+  ASSERT_TRUE(a_.Save(2));
+  ThinkingScreen t;
+  t.NewGame();
+  EXPECT_FALSE(SaveSlot::ReadHeader(t, "datafile9t.dat"));
+  EXPECT_FALSE(SaveSlot::ReadHeaderPreview(t, "datafile9t.dat"));
+  a_.thinking.SetMenuState(23);
+  SaveSlot::PackHeader(a_.thinking);
+  ASSERT_TRUE(SaveSlot::WriteHeader(a_.thinking, "datafile2t.dat"));
+  ASSERT_TRUE(SaveSlot::ReadHeaderPreview(t, "datafile2t.dat"));
+  EXPECT_EQ(t.preview.menu_state, 23);  // the preview keeps the stored menu state
+  EXPECT_EQ(t.preview.turn_count, 58);
+  EXPECT_EQ(t.GetTurnCount(), 1);
+  ASSERT_TRUE(SaveSlot::ReadHeader(t, "datafile2t.dat"));
+  EXPECT_EQ(t.GetMenuState(), 8);  // a loaded game opens in the system menu
+  EXPECT_EQ(t.GetYear(), 302);
+  // A short file counts as read and changes nothing.
+  fs::resize_file(fs::path("DATAFILE") / "datafile2t.dat", 100);
+  t.SetYear(400);
+  EXPECT_TRUE(SaveSlot::ReadHeader(t, "datafile2t.dat"));
+  EXPECT_EQ(t.GetYear(), 400);
+}
+
+}  // namespace
