@@ -1,4 +1,5 @@
 // The right-hand panel (200 x 480) and the pieces drawn on it. Panel image row r is window row r.
+#include <algorithm>
 #include <cmath>
 
 #include "assets/dice.h"
@@ -39,7 +40,17 @@ Image PaintPanelFrame(const Picture& p) {
   GoldRim(img, 0, 0, p.width, p.height);
   FillRect(img, 2, 2, 196, 196, kInk);
   FrameRect(img, 3, 3, 194, 194, 1, kGoldDark);
-  FillRect(img, 4, 4, 192, 192, Rgb{20, 30, 40});
+  // Where the mini-map goes: the same land as an old sepia chart, seen when no mini-map is drawn
+  // over it (the title's load menu).
+  const Image chart = PaintMiniMap();
+  for (int y = 0; y < chart.Height(); ++y)
+    for (int x = 0; x < chart.Width(); ++x) {
+      Rgb c = chart.Get(x, y);
+      double l = (0.299 * c.r + 0.587 * c.g + 0.114 * c.b) / 255.0;
+      double edge = std::min({x, y, 191 - x, 191 - y}) / 24.0;
+      double v = l * (0.55 + 0.45 * std::min(1.0, edge));
+      img.Set(4 + x, 4 + y, Mix(Rgb{70, 48, 26}, Rgb{236, 214, 168}, v));
+    }
   // Title plate.
   Panel(img, 14, 214, 172, 96, 0x9A7E2);
   LetterCentred(img, 14, 226, 172, 36, "VALDRIM", 26, Rgb{110, 22, 30});
