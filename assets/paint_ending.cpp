@@ -214,17 +214,18 @@ Image ThroneHall() {
 // Scene 5: the capital at night, waiting for its fireworks (over x 214..613, rows 40..439).
 Image CapitalAtNight() {
   Image img(640 * kUp, 480 * kUp);
-  Sky(img, Rgb{16, 20, 70}, Rgb{70, 60, 130}, 420 * kUp);
+  Sky(img, Rgb{44, 56, 130}, Rgb{130, 110, 180}, 420 * kUp);
   Stars(img, 0xE5, 200, 300 * kUp);
-  Castle(img, 330 * S, 420 * S, 1.4 * S, Rgb{40, 40, 70}, Rgb{255, 220, 130}, Rgb{170, 40, 50});
+  Glow(img, 330, 330, 260, Rgb{255, 190, 140}, 0.35);
+  Castle(img, 330 * S, 420 * S, 1.4 * S, Rgb{76, 72, 116}, Rgb{255, 220, 130}, Rgb{170, 40, 50});
   Dice dice(0xC17);
   // Roofs of the town, lit windows.
   for (int i = 0; i < 40; ++i) {
     double x = dice.Range(-20, 640), w = dice.Range(30, 60), h = dice.Range(30, 70), base = 480 - dice.Range(0, 30);
     if (x > 200 && x < 460 && h > 40) h = 36;
-    Rect(img, x, base - h, x + w, base, Rgb{34, 30, 56});
+    Rect(img, x, base - h, x + w, base, Rgb{62, 56, 96});
     FillPolygon(img, {{(x - 4) * S, (base - h) * S}, {(x + w / 2) * S, (base - h - 20) * S}, {(x + w + 4) * S, (base - h) * S}},
-                Soft(Rgb{44, 36, 60}));
+                Soft(Rgb{96, 60, 70}));
     for (int k = 0; k < 3; ++k)
       if (dice.Chance(0.7)) Rect(img, x + 6 + k * 14, base - h + 10, x + 12 + k * 14, base - h + 18, Rgb{255, 210, 120});
   }
