@@ -66,7 +66,7 @@ std::vector<Spot> BoardSpots(int rows) {
   return {At(kMain, 0, 480 - 36 * rows), Range(kMain, 0, 372, 0, 444)};
 }
 
-const std::string S(const char* cp932) { return cp932; }
+std::string S(const char* cp932) { return cp932; }
 
 Picture Portrait(std::string name, int look, unsigned banks) {
   return Cells(std::move(name), 64, 64, 1, 1, Art::kPortrait, banks, {At(kMain, 144, 412)}, {}, look);

@@ -1,6 +1,7 @@
 // Field sprite sheets: 3 columns x 8 rows of 48 x 48 cells, the figure facing right with its feet
 // at the bottom of the cell. Rows in pairs, the lower-numbered row of a pair seen from behind:
-// 7/6 walking, 5/4 guard and vertical stroke, 3/2 horizontal stroke, 1/0 follow-through.
+// 7/6 walking, 5/4 guard and vertical stroke, 3/2 horizontal stroke; row 0 the follow-through
+// seen from the front, row 1 the same from behind.
 #include "assets/draw.h"
 #include "assets/figure.h"
 #include "assets/painters.h"
@@ -32,7 +33,9 @@ Image PaintSpriteSheet(const Picture& p) {
     for (int col = 0; col < p.cols; ++col) {
       const int x = CellLeft(p, col), y = CellTop(p, row);
       Image cell(cw, ch, kKey);
-      const View view = row % 2 == 0 ? View::kBack : View::kFront;
+      // Rows 2..7 pair up with the even row seen from behind; row 0 (the follow-through, drawn
+      // when the striker stands at or above its target) faces the viewer, row 1 is its back view.
+      const View view = row >= 2 ? (row % 2 == 0 ? View::kBack : View::kFront) : (row == 0 ? View::kFront : View::kBack);
       DrawFigure(cell, cw / 2.0, ch - 2.0, 1.0, look, PoseOf(row, col), view, kMarker);
       Outline(cell, 0, 0, cw, ch, kOutline);
       Paste(img, cell, x, y, false);

@@ -7,6 +7,7 @@
 
 #include "assets/image.h"
 #include "assets/inventory.h"
+#include "assets/roster.h"
 #include "cell_geometry.h"
 #include "media/bitmap.h"
 #include "platform/headless.h"
@@ -142,6 +143,35 @@ TEST(PictureFiles, SpritesWearTheTintAndStandInTheirHitBox) {
         // The cell's corners stay transparent: nothing is cut off at the cell's edge.
         EXPECT_TRUE(img->Get(x0, y0) == kKey && img->Get(x0 + cw - 1, y0) == kKey);
       }
+  }
+}
+
+TEST(PictureFiles, SpritesFaceRightAndShowTheirBacksInTheLowerRowOfEachPair) {
+  for (const Picture& p : Inventory()) {
+    if (p.kind != Kind::kSprites) continue;
+    const Image* img = Find(p);
+    ASSERT_NE(img, nullptr);
+    SCOPED_TRACE(PathOf(p));
+    const Rgb eyes = LookOf(p.variant).eyes;
+    const int cw = img->Width() / p.cols, ch = img->Height() / p.rows;
+    for (int row = 0; row < p.rows; ++row) {
+      // Seen from the front: the rows drawn when the character is at or below its face point.
+      const bool front = row == 0 || (row >= 2 && row % 2 == 1);
+      for (int col = 0; col < p.cols; ++col) {
+        int n = 0, sum_x = 0;
+        const int x0 = col * cw, y0 = img->Height() - (row + 1) * ch;
+        for (int y = 0; y < ch / 2; ++y)
+          for (int x = 0; x < cw; ++x)
+            if (img->Get(x0 + x, y0 + y) == eyes) ++n, sum_x += x;
+        if (front) {
+          ASSERT_GE(n, 2) << "no eyes in cell " << col << "," << row;
+          // Eyes sit right of the middle of the cell (a figure looking left has them 3 px left of it).
+          EXPECT_GE(static_cast<double>(sum_x) / n, cw / 2.0) << "cell " << col << "," << row << " looks left";
+        } else {
+          EXPECT_EQ(n, 0) << "a face in the back view, cell " << col << "," << row;
+        }
+      }
+    }
   }
 }
 
