@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "world/random.h"
-#include "world/relation_list.h"
 #include "world/saturate.h"
 
 namespace end_of_turn::rules {
@@ -38,11 +37,6 @@ inline std::int32_t PlusCapped(std::int32_t value, std::int64_t amount, std::int
 // value - amount, at least floor.
 inline std::int32_t MinusFloored(std::int32_t value, std::int64_t amount, std::int32_t floor) {
   return std::max(SaturateToI32(std::int64_t{value} - amount), floor);
-}
-
-// Friendship of an entry raised by an amount and held at 100 at most.
-inline void RaiseFriendship(RelationEntry* e, std::int64_t amount) {
-  if (e) e->SetFriendship(PlusCapped(e->GetFriendship(), amount, 100));
 }
 
 }  // namespace end_of_turn::rules
