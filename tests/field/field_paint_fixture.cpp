@@ -50,8 +50,10 @@ void WriteFieldPictures(const std::string& leave_out) {
 
 FieldPaintTest* FieldPaintTest::current_ = nullptr;
 test_support::TempDir* FieldPaintTest::folder_ = nullptr;
+std::filesystem::path FieldPaintTest::launch_dir_;
 
 void FieldPaintTest::SetUpTestSuite() {
+  launch_dir_ = std::filesystem::current_path();
   folder_ = new test_support::TempDir;
   test_support::ScopedCurrentDir here(folder_->Path());
   WriteFieldPictures();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,6 +81,8 @@ class FieldPaintTest : public test_support::HeadlessTest {
   Character& Place(std::int32_t id, int x, int y, void (Character::*state)(), int frame = 0);
 
   static const platform::Framebuffer& Fb() { return headless::Framebuffer(); }
+  // The folder the tests were started in (ctest starts them in <build>/tests).
+  static const std::filesystem::path& LaunchDir() { return launch_dir_; }
 
   OwnedWorld world_;
   FieldScreen screen_;
@@ -93,6 +96,7 @@ class FieldPaintTest : public test_support::HeadlessTest {
   static LRESULT Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
   static FieldPaintTest* current_;
   static test_support::TempDir* folder_;
+  static std::filesystem::path launch_dir_;
   std::unique_ptr<test_support::ScopedCurrentDir> in_folder_;
 };
 

@@ -115,7 +115,6 @@ TEST_F(FieldPaint, CharactersShowTheCellOfTheirStateFacingTheirPoint) {
   EXPECT_FALSE(Look(*world_.characters.FindById(1)).drawn);
   EXPECT_EQ(ViewPixel(112, 120), FieldColour(112, 120));
 
-  if (const char* dir = std::getenv("VALDRIM_SHOTS")) Fb().WriteBmp(std::string(dir) + "/field_states.bmp");
 }
 
 TEST_F(FieldPaint, NearerCharactersStandInFrontAndTheViewFollowsTheScroll) {
@@ -300,12 +299,17 @@ TEST_F(FieldPaint, AMissingPictureLeavesOnlyItsOwnPartOut) {
 }
 
 TEST_F(FieldPaint, ShotWithTheGamesOwnPictures) {
-  // Set VALDRIM_PICTURES to a folder holding the generated BITMAP/ (and VALDRIM_SHOTS to a folder
-  // for the pictures) to look at the field as a player sees it.
-  const char* pictures = std::getenv("VALDRIM_PICTURES");
-  const char* shots = std::getenv("VALDRIM_SHOTS");
-  if (!pictures || !shots) GTEST_SKIP() << "VALDRIM_PICTURES and VALDRIM_SHOTS not set";
-  test_support::ScopedCurrentDir here{std::filesystem::path(pictures)};
+  // A battle painted with the generated pictures, written as BMP files to look at: the pictures
+  // from VALDRIM_PICTURES (a folder holding BITMAP/), else from the build's game folder; the
+  // files into VALDRIM_SHOTS, else into field_shots/ where the tests were started.
+  const char* from_env = std::getenv("VALDRIM_PICTURES");
+  const std::filesystem::path pictures = from_env ? std::filesystem::path(from_env) : LaunchDir() / ".." / "game";
+  if (!std::filesystem::exists(pictures / "BITMAP")) GTEST_SKIP() << "no generated pictures at " << pictures;
+  const char* shots_env = std::getenv("VALDRIM_SHOTS");
+  const std::filesystem::path shots_dir = shots_env ? std::filesystem::path(shots_env) : LaunchDir() / "field_shots";
+  std::filesystem::create_directories(shots_dir);
+  const std::string shots = shots_dir.string();
+  test_support::ScopedCurrentDir here{pictures};
   FieldScreen other;
   painting_ = &other;
   // A battle around the capital of nation 2 and a march of nation 1.
