@@ -132,7 +132,7 @@ void DrawCharacter(Canvas& field, BitmapBank& bank, const Character& c) {
     case Tint::kTactic:
       if (cell.mirrored)
         field.BlitCellMirroredRecolourCopy(sheet, at.x, at.y, col, row, kSheetColumns, kSheetRows, kKey, kTintSource,
-                                          kTacticTint);
+                                           kTacticTint);
       else
         field.BlitCellRecolourCopy(sheet, at.x, at.y, col, row, kSheetColumns, kSheetRows, kKey, kTintSource,
                                    kTacticTint);

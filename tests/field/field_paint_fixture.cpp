@@ -70,7 +70,7 @@ LRESULT FieldPaintTest::Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) 
     HDC dc = BeginPaint(hwnd, &ps);
     OwnedWorld& w = current_->world_;
     current_->painting_->Paint(hwnd, dc, current_->large_, current_->small_, w.characters, w.nations, w.cities,
-                            w.field_parties, w.divisions, w.inhabitants);
+                               w.field_parties, w.divisions, w.inhabitants);
     EndPaint(hwnd, &ps);
     return 0;
   }

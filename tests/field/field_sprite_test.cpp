@@ -95,11 +95,11 @@ TEST_F(SpriteCellTest, MarchingNearlyStraightShowsTheBackGoingUpAndTheFrontOther
 
 TEST_F(SpriteCellTest, EachStateTurnsTowardItsOwnPoint) {
   // Every point differs, so a state that looked at the wrong one would face the wrong way.
-  c.SetTargetPoint(600, 600);    // up right
-  c.SetDestination(400, 400);    // down left
-  c.SetDuelWatchPoint(400, 600); // up left
-  c.SetBasePoint(600, 400);      // down right
-  c.SetApproachPoint(500, 500);  // the spot itself
+  c.SetTargetPoint(600, 600);     // up right
+  c.SetDestination(400, 400);     // down left
+  c.SetDuelWatchPoint(400, 600);  // up left
+  c.SetBasePoint(600, 400);       // down right
+  c.SetApproachPoint(500, 500);   // the spot itself
   c.skill_slots.SetTacticActive();
 
   c.SetStateCombatMoving();
