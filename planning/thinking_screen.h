@@ -105,6 +105,39 @@ class ThinkingScreen {
   void Paint(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
              CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
              TradeGoodList& goods, TacticList& tactics, PolicyList& policies);
+  // --- the drawing: what the paint writes over the menu area once its pictures are shown ---
+  // (thinking_paint.cpp, character_card.cpp, nation_panels.cpp, tactic_policy_cards.cpp,
+  // list_tables.cpp and the menus' drawing files). None of them changes any state.
+  // The character of the menu state (32, 34, 55, 56, 57) on the card page; the hovered skill.
+  void DrawCharacterCard(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters,
+                         NationList& nations, CityList& cities, FieldPartyList& parties, DivisionList& divisions,
+                         InhabitantList& inhabitants);
+  void DrawSkillCard(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants);
+  // The nation (state 58) and the division (states 33 and 59) at the menu's position.
+  void DrawNationPanel(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
+                       CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants);
+  void DrawDivisionPanel(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters,
+                         NationList& nations, CityList& cities, FieldPartyList& parties, DivisionList& divisions,
+                         InhabitantList& inhabitants);
+  // The tactic and policy under the pointer in the lists of states 17, 18, 20 and 21.
+  void DrawTacticCard(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
+                      CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
+                      TacticList& tactics, PolicyList& policies);
+  void DrawPolicyCard(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
+                      CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
+                      TacticList& tactics, PolicyList& policies);
+  // The top ten of the last character (state 62) and division (state 63) ranking.
+  void DrawCharacterRankingTable(HWND window, HDC dc, HFONT font1, CharacterList& characters, NationList& nations,
+                                 CityList& cities, FieldPartyList& parties, DivisionList& divisions,
+                                 InhabitantList& inhabitants);
+  void DrawDivisionRankingTable(HWND window, HDC dc, HFONT font1, CharacterList& characters, NationList& nations,
+                                CityList& cities, FieldPartyList& parties, DivisionList& divisions,
+                                InhabitantList& inhabitants);
+  // The paint's helper for the menus of each state reads the menu cursors, and so do the
+  // drawing tests, which also set them.
+  friend class ThinkingMenuPainter;
+  friend struct ThinkingPaintTestAccess;
   // Nothing to release.
   void OnDestroy(HWND window, CharacterList& characters, NationList& nations, CityList& cities,
                  FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
