@@ -107,6 +107,10 @@ class FieldScreen {
   POINT GetMouseWorldPoint() const { return {mouse_world_x_, mouse_world_y_}; }
   POINT GetClickWorldPoint() const { return {click_world_x_, click_world_y_}; }
 
+  // --- the drawing (field/field_paint.cpp): what the next paint redraws, set by the tests of the
+  // paint as the tick and the mouse set it ---
+  void SetRedrawMode(std::int32_t mode) { redraw_mode_ = mode; }
+
  private:
   // The view's edges on the field and on the mini-map.
   static constexpr std::int32_t kViewWidth = 640;
