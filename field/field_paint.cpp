@@ -1,6 +1,67 @@
-// The drawing of the action phase. Not part of the game yet: a paint draws nothing, and the
-// window keeps the picture it last showed.
-#include "field/field_screen.h"
+// The picture of the action phase. A paint after a tick or a scroll rebuilds the whole field
+// from the map with every character on it (even those out of view), darkens it during the fade
+// before the ending, shows the part in view and the information column beside it, and writes the
+// tick; a paint for the mouse writes only the card of the character under it, over what the
+// window already shows.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 
-void FieldScreen::Paint(HWND, HDC, HFONT, HFONT, CharacterList&, NationList&, CityList&, FieldPartyList&,
-                        DivisionList&, InhabitantList&) {}
+#include "field/field_paint.h"
+#include "field/field_screen.h"
+#include "media/canvas.h"
+#include "world/names.h"
+
+namespace {
+
+constexpr NameRef kFieldMap = names::Of("フィールドマップⅡ");
+
+// The column's place in the window.
+constexpr int kColumnLeft = 640;
+constexpr int kColumnWidth = 200;
+constexpr int kColumnHeight = 480;
+
+// Each fade step takes 20 from every colour byte; past 255 everything is black anyway.
+int FadeOffset(std::int32_t step) { return static_cast<int>(std::max<std::int64_t>(-255, -20 * std::int64_t{step})); }
+
+}  // namespace
+
+void FieldScreen::Paint(HWND, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList&,
+                        CityList& cities, FieldPartyList&, DivisionList&, InhabitantList&) {
+  SelectObject(dc, font1);
+  SetBkMode(dc, TRANSPARENT);
+
+  Canvas field;
+  Canvas column;
+  if (redraw_mode_ == 2 || redraw_mode_ == 4) {
+    field.CopyFrom(bank_.Get(kFieldMap));
+    // Painter's order: the farthest up the field first, so nearer characters stand in front.
+    characters.ComputeDrawOrder();
+    for (std::int32_t slot = 0; slot < characters.Count(); ++slot) {
+      if (const Character* c = characters.FindByDrawSlot(slot)) field_paint::DrawCharacter(field, bank_, *c);
+    }
+    if (fade_step_ > 0) work_bitmap_.AdjustBrightness(field.GetHeader(), field.GetPixels(), FadeOffset(fade_step_));
+    work_bitmap_.StretchToDC(dc, scroll_x_, scroll_y_, view_width_, view_height_, 0, 0, kViewWidth, kViewHeight,
+                             field.GetHeader(), field.GetPixels());
+
+    field_paint::ComposeColumn(column, bank_, cities, viewport_left_, viewport_bottom_);
+    work_bitmap_.StretchToDC(dc, 0, 0, kColumnWidth, kColumnHeight, kColumnLeft, 0, kColumnWidth, kColumnHeight,
+                             column.GetHeader(), column.GetPixels());
+
+    char line[32];
+    std::snprintf(line, sizeof line, "時間間隔  = %4d", tick_counter_);
+    TextOutA(dc, 10, 10, line, static_cast<int>(std::strlen(line)));
+  }
+
+  // The card of whoever stands under the mouse now, which after a tick may be nobody.
+  if ((redraw_mode_ == 1 || redraw_mode_ == 4) && hover_active_ == 1 &&
+      characters.HasCharacterAtPoint(mouse_world_x_, mouse_world_y_)) {
+    if (const Character* hovered = characters.HitTest(mouse_world_x_, mouse_world_y_))
+      field_paint::WritePanel(dc, font1, font2, *hovered, characters);
+  }
+
+  SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  field.Free();
+  column.Free();
+}

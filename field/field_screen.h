@@ -45,6 +45,27 @@ class FieldScreen {
   // One tick of the battle; the 100th ends the phase.
   void Tick(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations, CityList& cities,
             FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants);
+
+  // --- the field battle: the five phases that follow the characters' turns in every tick, in
+  // this order (field/formation.cpp, field/city_alerts.cpp, field/knocked_out.cpp,
+  // field/nation_defeat.cpp). `defeat` is the tick's defeat flag: raised when a nation falls,
+  // acted on and cleared by the last phase. ---
+  // Parties in formation: meeting enemies, setting off, marching, taking cities, ending marches.
+  void UpdateParties(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, std::uint8_t& defeat);
+  // A city that sees an enemy may send an idle defender out.
+  void AlertCities(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations, CityList& cities,
+                   FieldPartyList& parties, DivisionList& divisions, std::uint8_t& defeat);
+  // Knocked-out characters leave the field: discharged, or carried home to recuperate.
+  void HandleKnockedOut(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations,
+                        CityList& cities, FieldPartyList& parties, DivisionList& divisions, std::uint8_t& defeat);
+  // Parties whose march is over gather and go home.
+  void MarchParties(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations,
+                    CityList& cities, FieldPartyList& parties, DivisionList& divisions, std::uint8_t& defeat);
+  // Nations marked defeated are dissolved and struck from the list.
+  void DissolveDefeatedNations(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations,
+                               CityList& cities, FieldPartyList& parties, DivisionList& divisions,
+                               std::uint8_t& defeat);
   void Paint(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
              CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants);
   // Does nothing.
@@ -85,6 +106,10 @@ class FieldScreen {
   const Character& GetPanelCharacter() const { return panel_character_; }
   POINT GetMouseWorldPoint() const { return {mouse_world_x_, mouse_world_y_}; }
   POINT GetClickWorldPoint() const { return {click_world_x_, click_world_y_}; }
+
+  // --- the drawing (field/field_paint.cpp): what the next paint redraws, set by the tests of the
+  // paint as the tick and the mouse set it ---
+  void SetRedrawMode(std::int32_t mode) { redraw_mode_ = mode; }
 
  private:
   // The view's edges on the field and on the mini-map.

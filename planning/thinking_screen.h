@@ -98,12 +98,52 @@ class ThinkingScreen {
   void OnRButtonDown(HWND window, LPARAM point, CharacterList& characters, NationList& nations, CityList& cities,
                      FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
                      TradeGoodList& goods, TacticList& tactics, PolicyList& policies);
+
+  // --- the player's input: hover help, back navigation, the menu state machine and the military,
+  //     hiring and trade commands (thinking_input.cpp, hover_help.cpp, menu_states.cpp,
+  //     military_menu.cpp, hiring_trade.cpp) ---
+  // The menu cursors, as the drawing and the tests read them.
+  std::int32_t GetHoverId() const { return hover_id_; }
+  std::int32_t GetCardPage() const { return card_page_; }
+  std::int32_t GetInformationIconState() const { return information_icon_state_; }
+  std::int32_t GetChosenMapCity() const { return chosen_map_city_; }
+  std::int32_t GetRankingTableGroup() const { return ranking_table_group_; }
+  std::int32_t GetRankingColumn() const { return ranking_column_; }
+  std::int32_t GetSelectedTactic() const { return selected_tactic_; }
+  std::int32_t GetSelectedPolicy() const { return selected_policy_; }
+  std::int32_t GetResearchListOffset() const { return research_list_offset_; }
+  std::int32_t GetResearchListLength() const { return research_list_length_; }
+  std::int32_t GetResearchIconState() const { return research_icon_state_; }
+  std::int32_t GetTradeListOffset() const { return trade_list_offset_; }
+  std::int32_t GetTradeListLength() const { return trade_list_length_; }
+  std::int32_t GetTradeIconState() const { return trade_icon_state_; }
+  // The commands that the clicks reach and that the turn's files carry out: a policy of the
+  // military menu's policy list, and the branches of the load (64), save (65) and settings (66)
+  // menus and of the end-of-phase question (9), given the click point.
+  void ExecutePolicy(Nation& nation, Policy& policy, CharacterList& characters, NationList& nations,
+                     CityList& cities, DivisionList& divisions, FieldPartyList& parties, NamePool& name_pool,
+                     InhabitantList& inhabitants);
+  void ClickLoadMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+                     InhabitantList& inhabitants, TradeGoodList& goods);
+  void ClickSaveMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
+                     InhabitantList& inhabitants, TradeGoodList& goods);
+  void ClickSettingsMenu(std::int32_t x, std::int32_t y);
+  void ClickEndOfPhaseQuestion(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters,
+                               NationList& nations);
+  // The state handlers of the clicks, split over the files above.
+  friend class ThinkingInput;
+
   // One step of the turn driver (every timer id is one step).
   void OnTimer(HWND window, WPARAM timer_id, CharacterList& characters, NationList& nations, CityList& cities,
                FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool, InhabitantList& inhabitants,
                TradeGoodList& goods, TacticList& tactics, PolicyList& policies);
 
-  // --- the turn driver, the computer nations' turn and the end of the player's turn ---
+  // --- the turn driver and the computer nations' turn (turn_driver.cpp, computer_turn.cpp,
+  //     city_step.cpp); the policies, the end-of-phase answer and the system menu's commands
+  //     declared above are carried out in policy_execution.cpp, end_of_phase.cpp,
+  //     system_menu_commands.cpp and settings_menu.cpp ---
   // Timer 1 drives the phase; its period follows the game speed (0 100 ms, 1 200 ms, 2 50 ms).
   static constexpr UINT_PTR kPlayTimer = 1;
   static UINT PhaseTimerPeriod(std::int32_t game_speed);
@@ -124,28 +164,43 @@ class ThinkingScreen {
                   DivisionList& divisions, InhabitantList& inhabitants, std::int32_t nation_index,
                   std::int32_t city_index, std::int32_t& count, std::int32_t& idle, std::int32_t target_defence,
                   std::int32_t target_index);
-  // Carries out one policy of the nation and charges its points and price; the callers have
-  // checked that the nation can pay (policy_execution.cpp). The policy skill list of the
-  // military menu uses it too.
-  void ExecutePolicy(Nation& nation, Policy& policy, CharacterList& characters, NationList& nations,
-                     CityList& cities, DivisionList& divisions, FieldPartyList& parties, NamePool& name_pool,
-                     InhabitantList& inhabitants);
-  // The branches of the left-click handler for the end-of-phase question (menu state 9) and the
-  // system menu's load (64), save (65) and settings (66) menus, given the click point
-  // (end_of_phase.cpp, system_menu_commands.cpp, settings_menu.cpp).
-  void ClickEndOfPhaseQuestion(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters,
-                               NationList& nations);
-  void ClickLoadMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
-                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
-                     InhabitantList& inhabitants, TradeGoodList& goods);
-  void ClickSaveMenu(HWND window, std::int32_t x, std::int32_t y, CharacterList& characters, NationList& nations,
-                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
-                     InhabitantList& inhabitants, TradeGoodList& goods);
-  void ClickSettingsMenu(std::int32_t x, std::int32_t y);
 
   void Paint(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
              CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
              TradeGoodList& goods, TacticList& tactics, PolicyList& policies);
+  // --- the drawing: what the paint writes over the menu area once its pictures are shown ---
+  // (thinking_paint.cpp, character_card.cpp, nation_panels.cpp, tactic_policy_cards.cpp,
+  // list_tables.cpp and the menus' drawing files). None of them changes any state.
+  // The character of the menu state (32, 34, 55, 56, 57) on the card page; the hovered skill.
+  void DrawCharacterCard(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters,
+                         NationList& nations, CityList& cities, FieldPartyList& parties, DivisionList& divisions,
+                         InhabitantList& inhabitants);
+  void DrawSkillCard(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
+                     CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants);
+  // The nation (state 58) and the division (states 33 and 59) at the menu's position.
+  void DrawNationPanel(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
+                       CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants);
+  void DrawDivisionPanel(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters,
+                         NationList& nations, CityList& cities, FieldPartyList& parties, DivisionList& divisions,
+                         InhabitantList& inhabitants);
+  // The tactic and policy under the pointer in the lists of states 17, 18, 20 and 21.
+  void DrawTacticCard(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
+                      CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
+                      TacticList& tactics, PolicyList& policies);
+  void DrawPolicyCard(HWND window, HDC dc, HFONT font1, HFONT font2, CharacterList& characters, NationList& nations,
+                      CityList& cities, FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,
+                      TacticList& tactics, PolicyList& policies);
+  // The top ten of the last character (state 62) and division (state 63) ranking.
+  void DrawCharacterRankingTable(HWND window, HDC dc, HFONT font1, CharacterList& characters, NationList& nations,
+                                 CityList& cities, FieldPartyList& parties, DivisionList& divisions,
+                                 InhabitantList& inhabitants);
+  void DrawDivisionRankingTable(HWND window, HDC dc, HFONT font1, CharacterList& characters, NationList& nations,
+                                CityList& cities, FieldPartyList& parties, DivisionList& divisions,
+                                InhabitantList& inhabitants);
+  // The paint's helper for the menus of each state reads the menu cursors, and so do the
+  // drawing tests, which also set them.
+  friend class ThinkingMenuPainter;
+  friend struct ThinkingPaintTestAccess;
   // Nothing to release.
   void OnDestroy(HWND window, CharacterList& characters, NationList& nations, CityList& cities,
                  FieldPartyList& parties, DivisionList& divisions, InhabitantList& inhabitants,

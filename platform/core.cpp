@@ -25,6 +25,8 @@ struct State {
   std::deque<MSG> input;
   std::optional<int> quit;
   bool quit_taken = false;
+  bool record_texts = false;
+  std::vector<TextCall> texts;
 };
 
 State& S() {
@@ -239,5 +241,15 @@ bool TakeMessage(MSG* msg) {
   return false;
 }
 
-}  // namespace platform::core
+void SetTextRecording(bool on) {
+  S().record_texts = on;
+  S().texts.clear();
+}
 
+void NoteText(int x, int y, std::string_view text, COLORREF colour, int font_height) {
+  if (S().record_texts) S().texts.push_back(TextCall{x, y, std::string(text), colour, font_height});
+}
+
+std::vector<TextCall>& TextCalls() { return S().texts; }
+
+}  // namespace platform::core

@@ -6,6 +6,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/framebuffer.h"
@@ -87,5 +88,16 @@ std::optional<int> QuitCode();
 // The next message without waiting, in Windows' order: queued input first, then the quit
 // message, then a paint of the invalid area, then the earliest pending timer tick.
 bool TakeMessage(MSG* msg);
+
+// The texts written with TextOutA, kept only while a test asks for them (headless.h).
+struct TextCall {
+  int x, y;
+  std::string text;  // CP932, as given
+  COLORREF colour;
+  int font_height;   // of the font selected when it was written
+};
+void SetTextRecording(bool on);
+void NoteText(int x, int y, std::string_view text, COLORREF colour, int font_height);
+std::vector<TextCall>& TextCalls();
 
 }  // namespace platform::core

@@ -109,6 +109,7 @@ BOOL TextOutA(HDC hdc, int x, int y, const char* text, int length) {
   if (!Valid(hdc) || text == nullptr || length < 0) return FALSE;
   const GdiObject& f = Valid(hdc->font) ? *hdc->font : *GetStockObject(SYSTEM_FONT);
   const std::string_view s(text, static_cast<std::size_t>(length));
+  platform::core::NoteText(x, y, s, hdc->text_colour, f.height);
   platform::Framebuffer& fb = *hdc->target;
   if (hdc->bk_mode == OPAQUE) {
     fb.FillRect(x, y, x + platform::TextAdvance(s, f.height, f.bold), y + f.height, hdc->background);

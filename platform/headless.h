@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core.h"
 #include "platform/framebuffer.h"
 #include "platform/win.h"
 
@@ -71,5 +72,11 @@ struct Box {
 };
 const std::vector<Box>& Boxes();
 void ClearBoxes();
+
+// Texts written with TextOutA while recording is on (off after Reset): where, what, in which
+// colour and font height. Turning recording on or off forgets what was recorded.
+using TextCall = platform::core::TextCall;
+void RecordTexts(bool on);
+const std::vector<TextCall>& TextCalls();
 
 }  // namespace headless

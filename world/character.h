@@ -77,6 +77,7 @@ class Character {
   Point& GetPosition(Point& out) const { return out = position_; }
   void SetPosition(std::int32_t x, std::int32_t y) { position_ = {x, y}; }
   Point& GetLineUpPoint(Point& out) const { return out = line_up_point_; }
+  void SetLineUpPoint(std::int32_t x, std::int32_t y) { line_up_point_ = {x, y}; }
   Point& GetDestination(Point& out) const { return out = destination_; }
   void SetDestination(std::int32_t x, std::int32_t y) { destination_ = {x, y}; }
   Point& GetTargetPoint(Point& out) const { return out = target_point_; }
@@ -118,6 +119,7 @@ class Character {
   void MarkDissolved() { role_ = 1; }
   std::int32_t GetHomeCityId() const { return home_city_id_; }
   std::int32_t IsInFormation() const { return in_formation_; }
+  void SetInFormation() { in_formation_ = 1; }
   void ClearInFormation() { in_formation_ = 0; }
   std::int32_t GetRank() const { return rank_; }
   void SetRankMercenary() { rank_ = 4; }
@@ -248,6 +250,26 @@ class Character {
   // One level more when EXP has reached 100: growth drawn from the chance record's weights, then
   // EXP 0. A field operation of the character (field/character_level_up.cpp).
   void LevelUp();
+
+  // --- the field battle: one step of the unit and one blow (field/unit_movement.cpp,
+  // field/engagement_point.cpp, field/character_attack.cpp) ---
+  // The step of the current field state; the target is the character it acts toward (used in
+  // the states 6, 7 and 10; nullptr where there is none).
+  void ActionStep(Character* target);
+  // The per-axis step lengths (x, y) toward the point for a movement pattern 1..3.
+  Point StepVector(std::int32_t pattern, std::int32_t x, std::int32_t y) const;
+  // The spot beside the enemy that the character walks to before it fights.
+  void ChooseEngagementPoint(const Character& enemy);
+  void Regenerate();
+  void StandStill();
+  void WalkToDestination();
+  void WalkToLineUpPoint();
+  void WalkToEngagementPoint();
+  void FightStep(Character& target);
+  void WalkToBasePoint();
+  void ApproachUnit(const Character& target);
+  // One blow of this character on the defender with the skill in its attack slot.
+  void Attack(Character& defender);
 
   // The game's draw: a whole number from base to base + n - 1.
   static int Random(int n, int base);

@@ -76,6 +76,11 @@ std::uint8_t Nation::GetRelation(std::int32_t nation_id) const {
   return relations_[static_cast<std::size_t>(nation_id - 1)];
 }
 
+void Nation::SetRelation(std::int32_t nation_id, std::uint8_t value) {
+  if (nation_id < 1 || nation_id > 8) return;
+  relations_[static_cast<std::size_t>(nation_id - 1)] = value;
+}
+
 std::int32_t Nation::CountRelationsEqual(std::uint8_t v) const {
   std::int32_t n = 0;
   for (std::uint8_t r : relations_)

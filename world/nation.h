@@ -88,6 +88,8 @@ class Nation {
 
   // The relation byte toward a nation id 1..8 (1 = allied); 0 for any other id.
   std::uint8_t GetRelation(std::int32_t nation_id) const;
+  // Sets the relation byte toward a nation id 1..8; nothing for any other id.
+  void SetRelation(std::int32_t nation_id, std::uint8_t value);
   // How many of the eight relation bytes equal v; for any v other than 1 the count less 1 (the
   // nation's own byte is left out of a count of non-allies).
   std::int32_t CountRelationsEqual(std::uint8_t v) const;

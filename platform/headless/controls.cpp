@@ -81,4 +81,8 @@ const std::vector<Box>& Boxes() { return S().boxes; }
 
 void ClearBoxes() { S().boxes.clear(); }
 
+void RecordTexts(bool on) { core::SetTextRecording(on); }
+
+const std::vector<TextCall>& TextCalls() { return core::TextCalls(); }
+
 }  // namespace headless

@@ -212,3 +212,33 @@ TEST_F(Text, PicturesGetTheSamePixelsAsTheWindow) {
 }
 
 }  // namespace
+
+TEST_F(Text, RecordedTextCallsKeepPointTextColourAndFontOnlyWhileAsked) {
+  HFONT small = Mincho(10);
+  Out(1, 2, "not kept");
+  EXPECT_TRUE(headless::TextCalls().empty());
+  headless::RecordTexts(true);
+  SelectObject(dc, small);
+  SetTextColor(dc, RGB(30, 30, 200));
+  Out(150, 85, "STATUS");
+  SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  SetTextColor(dc, RGB(0, 0, 0));
+  TextOutA(dc, 220, 15, "名前：　abc", 6);  // a length shorter than the text
+  ASSERT_EQ(headless::TextCalls().size(), 2u);
+  const auto& first = headless::TextCalls()[0];
+  EXPECT_EQ(first.x, 150);
+  EXPECT_EQ(first.y, 85);
+  EXPECT_EQ(first.text, "STATUS");
+  EXPECT_EQ(first.colour, RGB(30, 30, 200));
+  EXPECT_EQ(first.font_height, 10);
+  EXPECT_EQ(headless::TextCalls()[1].text, "名前：");
+  EXPECT_EQ(headless::TextCalls()[1].font_height, 16);
+  // A refused call (bad length) is not a text; turning recording off forgets everything.
+  EXPECT_FALSE(TextOutA(dc, 0, 0, "x", -1));
+  EXPECT_EQ(headless::TextCalls().size(), 2u);
+  headless::RecordTexts(false);
+  EXPECT_TRUE(headless::TextCalls().empty());
+  Out(3, 4, "after");
+  EXPECT_TRUE(headless::TextCalls().empty());
+  DeleteObject(small);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// Ground shared by the field battle's rules: the world lists that a tick works on, and the small
+// rules that the tick, the combat decision and the five phases have in common.
+#include <cstdint>
+
+#include "world/character.h"
+#include "world/character_list.h"
+#include "world/city.h"
+#include "world/division.h"
+#include "world/field_party.h"
+#include "world/nation.h"
+
+// The lists that the tick hands to every rule of the field.
+struct FieldWorld {
+  CharacterList& characters;
+  NationList& nations;
+  CityList& cities;
+  FieldPartyList& parties;
+  DivisionList& divisions;
+};
+
+namespace field {
+
+Point PositionOf(const Character& c);
+Point BasePointOf(const Character& c);
+Point DestinationOf(const Character& c);
+
+// The character with exactly this id, or nullptr (the list's own find gives its last character
+// for an unknown id).
+Character* FindCharacter(const CharacterList& characters, std::int32_t id);
+
+// True when the relation byte of u's nation toward the other's nation is 1.
+bool IsAllied(const NationList& nations, const Character& u, const Character& other);
+
+// The nearest active enemy within r, or nullptr when the search gives only its stand-in (a
+// character that is no active enemy inside the square), which nobody is to fight or walk to.
+Character* RealNearestActiveEnemy(const CharacterList& characters, const Character& u, std::int32_t r);
+
+// Roles that lead or belong to a band on the field: a capture moves their party's base, a city
+// alert wakes their party, and a knock-out carries them home.
+bool HasFieldRole(const Character& c);
+
+// --- effects in force ---
+// Each ends the effect when it is in force: flag (and the targeted flag of a received boost or
+// weakening) cleared, time left 0, and its six amounts given back.
+void EndSelfBoost(Character& c);
+void EndAllyBoost(Character& c);
+void EndWeakening(Character& c);
+void EndTactic(Character& c);
+void EndAilments(Character& c);
+// Back from a march or a pursuit: every effect in force and every ailment ends, morale 100.
+void StandDown(Character& c);
+// One tick off every effect in force; an effect whose time is out ends.
+void CountDownEffects(Character& c);
+// The six amounts of a boost or weakening added (sign 1) or taken off (sign -1).
+void MoveSixStats(Character& c, const Skill& s, int sign);
+
+// --- the per-character work of a tick ---
+// The decision of U's field state (states 0 and 12 have none).
+void DecideState(FieldWorld& w, Character& u);
+// The combat decision of a character in battle (state 6) or in a duel (state 7): an attack, a
+// cast, a new engagement point or a duel challenge; or the progress of what it has in hand.
+// `target` is the one it fights (nullptr when no real enemy stands near).
+void DecideCombat(FieldWorld& w, Character& u, Character* target, std::int32_t state);
+// A character that reached its destination in state 2: a capture or the end of its march.
+void HandleArrival(FieldWorld& w, Character& u, std::uint8_t& defeat);
+
+}  // namespace field
