@@ -1,7 +1,8 @@
-// Spectator mode through the game object on the real new world with a fixed seed: the game runs
-// by itself on timer ticks alone. Every thinking phase hands the turn to each nation and reaches
-// menu state 9 after ten ticks per nation; the game switches to the action phase, back through
-// the end of turn and the autosave, and the next thinking phase starts. The world stays sound.
+// Turns through the game object on the real new world with a fixed seed. In spectator mode the
+// game runs by itself on timer ticks alone: every thinking phase hands the turn to each nation
+// and reaches menu state 9 after ten ticks per nation; the game switches to the action phase,
+// back through the end of turn and the autosave, and the next thinking phase starts, the world
+// staying sound. With a player, the phase waits at the player's turn for the answer yes.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,7 +20,7 @@
 
 namespace {
 
-class SpectatorGame : public test_support::HeadlessTest {
+class GameTurns : public test_support::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
@@ -84,7 +85,7 @@ class SpectatorGame : public test_support::HeadlessTest {
   std::unique_ptr<Game> game_;
 };
 
-TEST_F(SpectatorGame, AYearOfTurnsRunsByItselfOnTheTicks) {
+TEST_F(GameTurns, AYearOfTurnsRunsByItselfOnTheTicks) {
   Click(300, 430);  // new game
   Click(580, 360);  // spectate
   ASSERT_EQ(game_->GetMode(), kModeThinking);
@@ -151,6 +152,39 @@ TEST_F(SpectatorGame, AYearOfTurnsRunsByItselfOnTheTicks) {
   EXPECT_GT(recruited, 0);
   EXPECT_GT(ordered, 0);
   EXPECT_TRUE(headless::Boxes().empty()) << headless::Boxes().front().text;
+}
+
+TEST_F(GameTurns, ThePhaseWaitsAtThePlayersTurnForTheAnswerYes) {
+  Click(300, 430);  // new game
+  Click(480, 360);  // decide: the first nation is the player's
+  ASSERT_EQ(game_->GetMode(), kModeThinking);
+  Nation& player = *game_->Nations().FindByComputerFlag(0);
+  rng::Srand(5);
+  int ticks = 0;
+  while (!game_->Thinking().turn.player_turn_open && ticks < 100) {
+    NextTick();
+    ++ticks;
+  }
+  ASSERT_EQ(game_->Thinking().turn.player_turn_open, 1);
+  EXPECT_EQ(game_->Thinking().GetTurnNationId(), player.GetId());
+  EXPECT_FALSE(headless::Timer(Game::kPlayTimer).has_value());
+  const std::int32_t funds = player.GetFunds();
+  const std::int32_t salaries = game_->Characters().TotalSalaryOfNation(player.GetId());
+  headless::RunFor(60000);  // no tick comes while the player thinks
+  EXPECT_EQ(game_->GetMode(), kModeThinking);
+
+  Click(60, 190);  // the main menu's end button
+  EXPECT_EQ(game_->Thinking().GetMenuState(), 9);
+  Click(300, 240);  // yes
+  EXPECT_EQ(game_->Thinking().GetMenuState(), 0);
+  EXPECT_EQ(player.GetFunds(), funds - salaries);
+  EXPECT_EQ(player.GetTurnsTaken(), 2);
+  while (game_->GetMode() == kModeThinking && ticks < 200) {
+    NextTick();
+    ++ticks;
+  }
+  EXPECT_EQ(game_->GetMode(), kModeAction);
+  EXPECT_EQ(ticks, 70);
 }
 
 }  // namespace
