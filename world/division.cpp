@@ -76,20 +76,11 @@ Division* DivisionList::FindByRankingPosition(std::int32_t position) const {
 }
 
 std::int32_t DivisionList::CountWilling(std::int32_t nation, std::uint8_t flag) const {
-  std::int32_t n = 0;
-  for (const Division& d : *this)
-    if (d.WillingFlagToward(nation) == flag) ++n;
-  return n;
+  return CountIf([&](const Division& d) { return d.WillingFlagToward(nation) == flag; });
 }
 
 Division* DivisionList::GetNthWilling(std::int32_t nation, std::uint8_t flag, std::int32_t n) const {
-  std::int32_t k = 0;
-  for (Division& d : *this) {
-    if (d.WillingFlagToward(nation) != flag) continue;
-    if (k == n) return &d;
-    ++k;
-  }
-  return nullptr;
+  return NthIf(n, [&](const Division& d) { return d.WillingFlagToward(nation) == flag; });
 }
 
 Division* DivisionList::GetNthWillingByPosition(std::int32_t nation, std::uint8_t flag, std::int32_t n) const {

@@ -100,32 +100,18 @@ bool InhabitantList::Generate(std::int32_t id, std::int32_t allegiance, std::int
 }
 
 std::int32_t InhabitantList::CountByNation(std::int32_t nation) const {
-  std::int32_t n = 0;
-  for (const Inhabitant& u : *this)
-    if (u.GetAllegiance() == nation) ++n;
-  return n;
+  return CountIf([&](const Inhabitant& u) { return u.GetAllegiance() == nation; });
 }
 
 std::int32_t InhabitantList::CountByNationAndJob(std::int32_t nation, std::int32_t occupation) const {
-  std::int32_t n = 0;
-  for (const Inhabitant& u : *this)
-    if (u.GetAllegiance() == nation && u.GetOccupation() == occupation) ++n;
-  return n;
+  return CountIf(
+      [&](const Inhabitant& u) { return u.GetAllegiance() == nation && u.GetOccupation() == occupation; });
 }
 
 std::int32_t InhabitantList::CountWithFavourite(std::int32_t character) const {
-  std::int32_t n = 0;
-  for (const Inhabitant& u : *this)
-    if (u.GetFavouriteCharacterId() == character) ++n;
-  return n;
+  return CountIf([&](const Inhabitant& u) { return u.GetFavouriteCharacterId() == character; });
 }
 
 Inhabitant* InhabitantList::GetNthByNation(std::int32_t nation, std::int32_t n) const {
-  std::int32_t k = 0;
-  for (Inhabitant& u : *this) {
-    if (u.GetAllegiance() != nation) continue;
-    if (k == n) return &u;
-    ++k;
-  }
-  return nullptr;
+  return NthIf(n, [&](const Inhabitant& u) { return u.GetAllegiance() == nation; });
 }

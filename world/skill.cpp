@@ -331,31 +331,19 @@ bool SkillList::AddWithoutEffects(
 }
 
 std::int32_t SkillList::CountOfKind(std::int32_t kind) const {
-  std::int32_t n = 0;
-  for (const Skill& s : *this)
-    if (s.GetKind() == kind) ++n;
-  return n;
+  return CountIf([&](const Skill& s) { return s.GetKind() == kind; });
 }
 
 Skill* SkillList::GetNthOfKind(std::int32_t kind, std::int32_t n) const {
-  if (n < 0) return nullptr;
-  for (Skill& s : *this)
-    if (s.GetKind() == kind && n-- == 0) return &s;
-  return nullptr;
+  return NthIf(n, [&](const Skill& s) { return s.GetKind() == kind; });
 }
 
 std::int32_t SkillList::CountOfKindAndValue(std::int32_t kind, std::int32_t rarity) const {
-  std::int32_t n = 0;
-  for (const Skill& s : *this)
-    if (s.GetKind() == kind && s.GetValue() == rarity) ++n;
-  return n;
+  return CountIf([&](const Skill& s) { return s.GetKind() == kind && s.GetValue() == rarity; });
 }
 
 Skill* SkillList::GetNthOfKindAndValue(std::int32_t kind, std::int32_t rarity, std::int32_t n) const {
-  if (n < 0) return nullptr;
-  for (Skill& s : *this)
-    if (s.GetKind() == kind && s.GetValue() == rarity && n-- == 0) return &s;
-  return nullptr;
+  return NthIf(n, [&](const Skill& s) { return s.GetKind() == kind && s.GetValue() == rarity; });
 }
 
 std::int32_t SkillList::GetSkillScore() const {
