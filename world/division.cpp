@@ -70,9 +70,7 @@ bool DivisionList::Add(NameRef name, std::int32_t id, std::int32_t leader, std::
 }
 
 Division* DivisionList::FindByRankingPosition(std::int32_t position) const {
-  for (Division& d : *this)
-    if (d.GetRankingPosition() == position) return &d;
-  return nullptr;
+  return NthIf(0, [&](const Division& d) { return d.GetRankingPosition() == position; });
 }
 
 std::int32_t DivisionList::CountWilling(std::int32_t nation, std::uint8_t flag) const {

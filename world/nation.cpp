@@ -179,16 +179,11 @@ bool NationList::RemoveById(std::int32_t id) {
 }
 
 Nation* NationList::FindByComputerFlag(std::int32_t flag) const {
-  for (Nation& n : *this)
-    if (n.GetComputerFlag() == flag) return &n;
-  return nullptr;
+  return NthIf(0, [&](const Nation& n) { return n.GetComputerFlag() == flag; });
 }
 
 std::int32_t NationList::CountByComputerFlag(std::int32_t flag) const {
-  std::int32_t count = 0;
-  for (const Nation& n : *this)
-    if (n.GetComputerFlag() == flag) ++count;
-  return count;
+  return CountIf([&](const Nation& n) { return n.GetComputerFlag() == flag; });
 }
 
 Nation* NationList::PickLeader(std::int32_t criterion) const {
