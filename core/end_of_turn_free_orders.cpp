@@ -30,41 +30,46 @@ void SocialiseOutside(const Lists& w, Character& c, bool lord) {
   if (e) e->SetFriendship(PlusCapped(e->GetFriendship(), work::FreeSocialRise(c.stats.GetSocialLevel()), 100));
 }
 
-void CarryOutOutside(const Lists& w, std::int32_t group) {
+// Each character of the group (the unaffiliated or the lords), walked by count and n-th.
+template <typename Fn>
+void ForEachOfGroup(const Lists& w, std::int32_t group, Fn fn) {
   const std::int32_t count = w.characters.CountOfNation(group);
   for (std::int32_t i = 0; i < count; ++i) {
     Character* c = w.characters.GetNthOfNation(group, i);
     if (!c) break;
-    switch (c->GetOrder()) {
-      case 15: c->chances.ShuffleActionWeights(); break;
-      case 16: work::Rest(*c); break;
-      case 18: work::Train(*c); break;
-      case 21: SocialiseOutside(w, *c, group == kLords); break;
-      case 22: work::Study(*c); break;
+    fn(*c);
+  }
+}
+
+void CarryOutOutside(const Lists& w, std::int32_t group) {
+  ForEachOfGroup(w, group, [&](Character& c) {
+    switch (c.GetOrder()) {
+      case 15: c.chances.ShuffleActionWeights(); break;
+      case 16: work::Rest(c); break;
+      case 18: work::Train(c); break;
+      case 21: SocialiseOutside(w, c, group == kLords); break;
+      case 22: work::Study(c); break;
       default: break;
     }
-  }
+  });
 }
 
 // A new order by r 1..100: planning on 1, then rest, training and social up to the given limits,
 // study for the rest.
 void GiveOrders(const Lists& w, std::int32_t group, int rest_to, int training_to, int social_to) {
-  const std::int32_t count = w.characters.CountOfNation(group);
-  for (std::int32_t i = 0; i < count; ++i) {
-    Character* c = w.characters.GetNthOfNation(group, i);
-    if (!c) break;
+  ForEachOfGroup(w, group, [&](Character& c) {
     const int r = Random(100, 1);
     if (r == 1)
-      c->SetOrderPlanning();
+      c.SetOrderPlanning();
     else if (r <= rest_to)
-      c->SetOrderRest();
+      c.SetOrderRest();
     else if (r <= training_to)
-      c->SetOrderTraining();
+      c.SetOrderTraining();
     else if (r <= social_to)
-      c->SetOrderSocial();
+      c.SetOrderSocial();
     else
-      c->SetOrderStudy();
-  }
+      c.SetOrderStudy();
+  });
 }
 
 }  // namespace

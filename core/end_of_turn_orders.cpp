@@ -200,23 +200,23 @@ void Build(const Lists& w, Nation& nation) {
   }
 }
 
+// Tactic and policy thinking: 5..10, plus 0 up to the number of the nation's inhabitants of the
+// trade that helps (officers, administrators).
+std::int64_t ThinkingGain(const Lists& w, const Nation& nation, std::int32_t occupation) {
+  const int base = Random(6, 5);
+  const int helpers = Random(w.inhabitants.CountByNationAndJob(nation.GetId(), occupation) + 1, 0);
+  return std::int64_t{base} + helpers;
+}
+
 // One character's order at the city. Orders that work for the nation do nothing when the city's
 // owner is no nation of the list.
 void CarryOut(const Lists& w, Character& c, City& city, Nation* nation) {
   switch (c.GetOrder()) {
     case 4:
-      if (nation) {
-        const int base = Random(6, 5);
-        const int officers = Random(w.inhabitants.CountByNationAndJob(nation->GetId(), kOfficers) + 1, 0);
-        nation->SetTacticsValue(Plus(nation->GetTacticsValue(), std::int64_t{base} + officers));
-      }
+      if (nation) nation->SetTacticsValue(Plus(nation->GetTacticsValue(), ThinkingGain(w, *nation, kOfficers)));
       break;
     case 5:
-      if (nation) {
-        const int base = Random(6, 5);
-        const int administrators = Random(w.inhabitants.CountByNationAndJob(nation->GetId(), kAdministrators) + 1, 0);
-        nation->SetPolicyValue(Plus(nation->GetPolicyValue(), std::int64_t{base} + administrators));
-      }
+      if (nation) nation->SetPolicyValue(Plus(nation->GetPolicyValue(), ThinkingGain(w, *nation, kAdministrators)));
       break;
     case 6:
     case 7:

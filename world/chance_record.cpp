@@ -101,7 +101,7 @@ void ChanceRecord::InitMilitia(std::int32_t type) {
            f_[kHealingPowerGrowth] + f_[kCharmGrowth];
 
   for (int i = 0; i < 6; ++i) f_[kMaxHpGrowth + i] = kFixedGrowth[t][i];
-  // Type 10 keeps its documented total: only 10 is taken off, though its weights sum to 32.
+  // Type 10 keeps the game's own total: only 10 is taken off, though its weights sum to 32.
   total -= type == 10 ? 10 : 60;
 
   for (int i = 0; i < total; ++i) Add(kMaxHpGrowth + Random(6, 1) - 1, 1);

@@ -298,11 +298,8 @@ bool Character::IsFreeToAct() const {
 
 std::int32_t Character::GetBaseStat(std::int32_t kind) const {
   // The amount a skill or the tactic adds to the stat of this kind.
-  auto skill_amount = [kind](const Skill& sk) -> std::int64_t {
-    return kind == 3 ? sk.GetDexterityBonus() : kind == 4 ? sk.GetEvasionBonus() : sk.GetAttackSpeedBonus();
-  };
-  auto tactic_amount = [kind](const Tactic& t) -> std::int64_t {
-    return kind == 3 ? t.GetDexterityBonus() : kind == 4 ? t.GetEvasionBonus() : t.GetAttackSpeedBonus();
+  auto amount = [kind](const auto& boost) -> std::int64_t {
+    return kind == 3 ? boost.GetDexterityBonus() : kind == 4 ? boost.GetEvasionBonus() : boost.GetAttackSpeedBonus();
   };
   std::int64_t v;
   switch (kind) {
@@ -314,10 +311,10 @@ std::int32_t Character::GetBaseStat(std::int32_t kind) const {
     default: return 0;
   }
   const SkillSlots& s = skill_slots;
-  if (s.IsSelfBoostActive()) v -= skill_amount(s.GetSelfBoostSkill());
-  if (s.IsAllyBoostActive()) v -= skill_amount(s.GetAllyBoostSkill());
-  if (s.IsWeakenActive()) v += skill_amount(s.GetWeakenSkill());
-  if (s.IsTacticActive()) v -= tactic_amount(s.GetTactic());
+  if (s.IsSelfBoostActive()) v -= amount(s.GetSelfBoostSkill());
+  if (s.IsAllyBoostActive()) v -= amount(s.GetAllyBoostSkill());
+  if (s.IsWeakenActive()) v += amount(s.GetWeakenSkill());
+  if (s.IsTacticActive()) v -= amount(s.GetTactic());
   return SaturateToI32(v);
 }
 

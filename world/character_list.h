@@ -125,23 +125,4 @@ class CharacterList : public RecordList<CharacterList, Character> {
   Character* FindByRankingPosition(std::int32_t position) const;
   // One of the five most famous, the most famous preferred.
   Character* PickLeader() const;
-
- private:
-  template <typename Pred>
-  std::int32_t CountIf(Pred pred) const {
-    std::int32_t count = 0;
-    for (auto& c : *this)
-      if (pred(c)) ++count;
-    return count;
-  }
-  template <typename Pred>
-  Character* NthIf(std::int32_t n, Pred pred) const {
-    std::int32_t seen = 0;
-    for (auto& c : *this) {
-      if (!pred(c)) continue;
-      if (seen == n) return &c;
-      ++seen;
-    }
-    return nullptr;
-  }
 };

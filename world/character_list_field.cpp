@@ -153,22 +153,21 @@ Character* CharacterList::FindDuelingCharacterNear(const Character& searcher, st
   return NthIf(0, [&](const Character& c) { return c.GetNationId() != own && duellist(c); });
 }
 
-std::int32_t CharacterList::CountOwnersNearCity(const City& city, std::int32_t r) const {
+// The test of the city owner's characters (not recuperating) near the city.
+static auto OwnerNearCity(const City& city, std::int32_t r) {
   Point centre;
   city.GetPosition(centre);
-  return CountIf([&](const Character& c) {
-    return c.GetNationId() == city.GetOwner() && c.GetOrder() != Character::kOrderRecuperation &&
-           InSquare(c, centre, r);
-  });
+  return [owner = city.GetOwner(), centre, r](const Character& c) {
+    return c.GetNationId() == owner && c.GetOrder() != Character::kOrderRecuperation && InSquare(c, centre, r);
+  };
+}
+
+std::int32_t CharacterList::CountOwnersNearCity(const City& city, std::int32_t r) const {
+  return CountIf(OwnerNearCity(city, r));
 }
 
 Character* CharacterList::GetNthOwnerNearCity(const City& city, std::int32_t n, std::int32_t r) const {
-  Point centre;
-  city.GetPosition(centre);
-  return NthIf(n, [&](const Character& c) {
-    return c.GetNationId() == city.GetOwner() && c.GetOrder() != Character::kOrderRecuperation &&
-           InSquare(c, centre, r);
-  });
+  return NthIf(n, OwnerNearCity(city, r));
 }
 
 Character* CharacterList::FindByDrawSlot(std::int32_t slot) const {
@@ -199,23 +198,52 @@ bool StatusMatches(const Character& c, std::int32_t status) {
   return false;
 }
 
-}  // namespace
-
+// The three kinds of area search: which candidate may become the target, which characters
+// around it count, and whether the searcher stands in when no candidate is in range.
 template <typename Candidate, typename Member>
-static std::int32_t AroundNearest(const CharacterList& list, const Character& searcher, std::int32_t range,
-                                  std::int32_t area, bool searcher_stands_in, Candidate candidate, Member member,
-                                  std::int32_t n, Character** nth) {
+struct AreaSearch {
+  bool searcher_stands_in;
+  Candidate candidate;
+  Member member;
+};
+
+auto Targets(const Character& searcher, std::int32_t ally) {
+  return AreaSearch{false, [&searcher, ally](const Character& c) { return SideMatches(c, searcher, ally); },
+                    [](const Character&) { return true; }};
+}
+
+auto StatusTargets(const Character& searcher, std::int32_t ally, std::int32_t status) {
+  return AreaSearch{false,
+                    [&searcher, ally, status](const Character& c) {
+                      return SideMatches(c, searcher, ally) && StatusMatches(c, status);
+                    },
+                    [status](const Character& c) { return StatusMatches(c, status); }};
+}
+
+auto Wounded(const Character& searcher, std::int32_t ally, std::int32_t min_deficit) {
+  return AreaSearch{true,
+                    [&searcher, ally, min_deficit](const Character& c) {
+                      return SideMatches(c, searcher, ally) && HpDeficit(c) >= min_deficit;
+                    },
+                    [min_deficit](const Character& c) { return HpDeficit(c) >= min_deficit; }};
+}
+
+// How many characters the search takes; the n-th of them (from 0) in *nth, or the end.
+template <typename Search>
+std::int32_t AroundNearest(const CharacterList& list, const Character& searcher, std::int32_t range,
+                           std::int32_t area, const Search& search, std::int32_t n, Character** nth) {
   const Point from = PositionOf(searcher);
   const Character* target = Nearest(list, searcher, [&](const Character& c) {
-    return !IsItself(c, searcher) && IsActive(c) && candidate(c) && InSquare(c, from, range);
+    return !IsItself(c, searcher) && IsActive(c) && search.candidate(c) && InSquare(c, from, range);
   });
-  if (!target && searcher_stands_in) target = &searcher;
+  if (!target && search.searcher_stands_in) target = &searcher;
   *nth = nullptr;
   if (!target) return 0;
   const Point centre = PositionOf(*target);
   std::int32_t count = 0;
   for (auto& c : list) {
-    if (c.GetNationId() != target->GetNationId() || !IsActive(c) || !member(c) || !InSquare(c, centre, area))
+    if (c.GetNationId() != target->GetNationId() || !IsActive(c) || !search.member(c) ||
+        !InSquare(c, centre, area))
       continue;
     if (count == n && !*nth) *nth = &c;
     ++count;
@@ -223,63 +251,55 @@ static std::int32_t AroundNearest(const CharacterList& list, const Character& se
   return count;
 }
 
+template <typename Search>
+std::int32_t CountAround(const CharacterList& list, const Character& searcher, std::int32_t range,
+                         std::int32_t area, const Search& search) {
+  Character* unused;
+  return AroundNearest(list, searcher, range, area, search, -1, &unused);
+}
+
+template <typename Search>
+Character* NthAround(const CharacterList& list, const Character& searcher, std::int32_t range, std::int32_t area,
+                     const Search& search, std::int32_t n) {
+  Character* nth;
+  AroundNearest(list, searcher, range, area, search, n, &nth);
+  return nth;
+}
+
+}  // namespace
+
 std::int32_t CharacterList::CountTargetsAroundNearest(const Character& searcher, std::int32_t ally,
                                                       std::int32_t range, std::int32_t area) const {
-  Character* unused;
-  return AroundNearest(
-      *this, searcher, range, area, false, [&](const Character& c) { return SideMatches(c, searcher, ally); },
-      [](const Character&) { return true; }, -1, &unused);
+  return CountAround(*this, searcher, range, area, Targets(searcher, ally));
 }
 
 Character* CharacterList::GetNthTargetAroundNearest(const Character& searcher, std::int32_t ally,
                                                     std::int32_t range, std::int32_t area, std::int32_t n) const {
-  Character* nth;
-  AroundNearest(
-      *this, searcher, range, area, false, [&](const Character& c) { return SideMatches(c, searcher, ally); },
-      [](const Character&) { return true; }, n, &nth);
-  return nth;
+  return NthAround(*this, searcher, range, area, Targets(searcher, ally), n);
 }
 
 std::int32_t CharacterList::CountStatusTargetsAroundNearest(std::int32_t ally, std::int32_t status,
                                                             const Character& searcher, std::int32_t range,
                                                             std::int32_t area) const {
-  Character* unused;
-  return AroundNearest(
-      *this, searcher, range, area, false,
-      [&](const Character& c) { return SideMatches(c, searcher, ally) && StatusMatches(c, status); },
-      [&](const Character& c) { return StatusMatches(c, status); }, -1, &unused);
+  return CountAround(*this, searcher, range, area, StatusTargets(searcher, ally, status));
 }
 
 Character* CharacterList::GetNthStatusTargetAroundNearest(std::int32_t ally, std::int32_t status,
                                                           const Character& searcher, std::int32_t range,
                                                           std::int32_t area, std::int32_t n) const {
-  Character* nth;
-  AroundNearest(
-      *this, searcher, range, area, false,
-      [&](const Character& c) { return SideMatches(c, searcher, ally) && StatusMatches(c, status); },
-      [&](const Character& c) { return StatusMatches(c, status); }, n, &nth);
-  return nth;
+  return NthAround(*this, searcher, range, area, StatusTargets(searcher, ally, status), n);
 }
 
 std::int32_t CharacterList::CountWoundedAroundNearest(std::int32_t ally, std::int32_t min_deficit,
                                                       const Character& searcher, std::int32_t range,
                                                       std::int32_t area) const {
-  Character* unused;
-  return AroundNearest(
-      *this, searcher, range, area, true,
-      [&](const Character& c) { return SideMatches(c, searcher, ally) && HpDeficit(c) >= min_deficit; },
-      [&](const Character& c) { return HpDeficit(c) >= min_deficit; }, -1, &unused);
+  return CountAround(*this, searcher, range, area, Wounded(searcher, ally, min_deficit));
 }
 
 Character* CharacterList::GetNthWoundedAroundNearest(std::int32_t ally, std::int32_t min_deficit,
                                                      const Character& searcher, std::int32_t range,
                                                      std::int32_t area, std::int32_t n) const {
-  Character* nth;
-  AroundNearest(
-      *this, searcher, range, area, true,
-      [&](const Character& c) { return SideMatches(c, searcher, ally) && HpDeficit(c) >= min_deficit; },
-      [&](const Character& c) { return HpDeficit(c) >= min_deficit; }, n, &nth);
-  return nth;
+  return NthAround(*this, searcher, range, area, Wounded(searcher, ally, min_deficit), n);
 }
 
 void CharacterList::ComputeDrawOrder() {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "world/character_list.h"
+#include "world/ranking.h"
 
 namespace {
 
@@ -36,39 +37,19 @@ std::int32_t CriterionValue(const Character& c, std::int32_t criterion) {
   }
 }
 
-struct Entry {
-  std::int32_t value = 0;
-  std::int32_t index = -1;  // list index; -1 for an entry that holds nobody
-};
-
-// The game's exchange sort, highest first. It fixes the order among equal values, which are
-// never exchanged; positions and shared ranks follow from it.
-void ExchangeSortDescending(std::vector<Entry>& table) {
-  const std::size_t n = table.size();
-  for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = i + 1; j < n; ++j)
-      if (table[i].value < table[j].value) std::swap(table[i], table[j]);
-}
-
 }  // namespace
 
 void CharacterList::Rank(std::int32_t criterion) {
   // The game's table held 1000 entries whatever the list's length; it is sized to the list.
   const std::int32_t n = Count();
-  std::vector<Entry> table(static_cast<std::size_t>(n));
+  std::vector<ranking::Entry> table(static_cast<std::size_t>(n));
   for (std::int32_t i = 0; i < n; ++i) table[i] = {CriterionValue(*GetAt(i), criterion), i};
-  ExchangeSortDescending(table);
-  std::int32_t previous_rank = 1;
-  for (std::int32_t p = 0; p < n; ++p) {
-    Character& c = *GetAt(table[p].index);
-    c.SetRankingPosition(p + 1);
-    std::int32_t rank = 1;
-    if (p > 0) {
-      if (table[p].value != table[p - 1].value) previous_rank = p + 1;
-      rank = previous_rank;
-    }
+  ranking::SortDescending(table);
+  ranking::ForEachPosition(table, [&](std::int32_t index, std::int32_t position, std::int32_t rank) {
+    Character& c = *GetAt(index);
+    c.SetRankingPosition(position);
     c.SetRankingRank(rank);
-  }
+  });
 }
 
 Character* CharacterList::FindByRankingPosition(std::int32_t position) const {
@@ -78,32 +59,17 @@ Character* CharacterList::FindByRankingPosition(std::int32_t position) const {
 Character* CharacterList::PickLeader() const {
   // The five most famous: each pass takes the first character in list order with the greatest
   // fame not yet taken; fame 0 is never taken, so an entry may hold nobody.
-  std::vector<Entry> top(5);
+  std::vector<ranking::Entry> top(5);
   for (std::size_t k = 0; k < top.size(); ++k) {
     std::int32_t i = 0;
     for (auto& c : *this) {
       bool taken = false;
-      for (const Entry& e : top) taken = taken || e.index == i;
+      for (const ranking::Entry& e : top) taken = taken || e.index == i;
       if (c.stats.GetFame() > top[k].value && !taken) top[k] = {c.stats.GetFame(), i};
       ++i;
     }
   }
-  ExchangeSortDescending(top);
-
-  std::int32_t pick;
-  if (top[0].value != top[1].value) {
-    // A single most famous character: it is taken for a roll of 1 to 80, a runner-up otherwise.
-    std::int32_t count = 1;
-    for (std::size_t j = 1; j <= 3; ++j)
-      if (top[j].value == top[j + 1].value) ++count;
-    pick = Character::Random(count, 1);
-    if (Character::Random(100, 1) <= 80) pick = 0;
-  } else {
-    std::int32_t count = 1;
-    for (std::size_t j = 0; j <= 3; ++j)
-      if (top[j].value == top[j + 1].value) ++count;
-    pick = Character::Random(count, 0);
-  }
+  ranking::SortDescending(top);
   // A pick of an entry that holds nobody gives the end (the game read an empty entry).
-  return GetAt(top[static_cast<std::size_t>(pick)].index);
+  return GetAt(top[ranking::PickLeader(top)].index);
 }

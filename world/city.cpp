@@ -109,25 +109,6 @@ bool CityList::Add(NameRef name, std::int32_t id, std::int32_t population, std::
   return true;
 }
 
-template <typename Pred>
-std::int32_t CityList::CountIf(Pred pred) const {
-  std::int32_t count = 0;
-  for (auto& c : *this)
-    if (pred(c)) ++count;
-  return count;
-}
-
-template <typename Pred>
-City* CityList::NthIf(std::int32_t n, Pred pred) const {
-  std::int32_t seen = 0;
-  for (auto& c : *this) {
-    if (!pred(c)) continue;
-    if (seen == n) return &c;
-    ++seen;
-  }
-  return nullptr;
-}
-
 namespace {
 
 Point PositionOf(const City& c) {

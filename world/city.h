@@ -138,10 +138,4 @@ class CityList : public RecordList<CityList, City> {
   std::int32_t AgricultureIncomeOfNation(std::int32_t nation) const;
   std::int32_t CommerceIncomeOfNation(std::int32_t nation) const;
   std::int32_t IndustryIncomeOfNation(std::int32_t nation) const;
-
- private:
-  template <typename Pred>
-  std::int32_t CountIf(Pred pred) const;
-  template <typename Pred>
-  City* NthIf(std::int32_t n, Pred pred) const;
 };

@@ -1,9 +1,9 @@
 #include "world/division.h"
 
-#include <utility>
 #include <vector>
 
 #include "world/codec.h"
+#include "world/ranking.h"
 
 Division::Division(NameRef name, std::int32_t id, std::int32_t leader, std::int32_t member_count,
                    std::int32_t member_limit, std::int32_t fame_threshold, std::int32_t combat_power,
@@ -70,26 +70,15 @@ bool DivisionList::Add(NameRef name, std::int32_t id, std::int32_t leader, std::
 }
 
 Division* DivisionList::FindByRankingPosition(std::int32_t position) const {
-  for (Division& d : *this)
-    if (d.GetRankingPosition() == position) return &d;
-  return nullptr;
+  return NthIf(0, [&](const Division& d) { return d.GetRankingPosition() == position; });
 }
 
 std::int32_t DivisionList::CountWilling(std::int32_t nation, std::uint8_t flag) const {
-  std::int32_t n = 0;
-  for (const Division& d : *this)
-    if (d.WillingFlagToward(nation) == flag) ++n;
-  return n;
+  return CountIf([&](const Division& d) { return d.WillingFlagToward(nation) == flag; });
 }
 
 Division* DivisionList::GetNthWilling(std::int32_t nation, std::uint8_t flag, std::int32_t n) const {
-  std::int32_t k = 0;
-  for (Division& d : *this) {
-    if (d.WillingFlagToward(nation) != flag) continue;
-    if (k == n) return &d;
-    ++k;
-  }
-  return nullptr;
+  return NthIf(n, [&](const Division& d) { return d.WillingFlagToward(nation) == flag; });
 }
 
 Division* DivisionList::GetNthWillingByPosition(std::int32_t nation, std::uint8_t flag, std::int32_t n) const {
@@ -124,26 +113,14 @@ void DivisionList::Rank(std::int32_t criterion, std::int32_t key) {
     default: return;
   }
 
-  struct Entry {
-    std::int32_t value;
-    std::int32_t rank;
-    std::int32_t index;
-  };
   // One entry per division, however many a loaded file brought.
-  std::vector<Entry> table;
+  std::vector<ranking::Entry> table;
   table.reserve(static_cast<std::size_t>(Count()));
-  for (std::int32_t i = 0; i < Count(); ++i) table.push_back({value_of(*GetAt(i)), 0, i});
-
-  // The exchange sort: the order among equal values follows from its exchanges.
-  for (std::size_t i = 0; i < table.size(); ++i)
-    for (std::size_t j = i + 1; j < table.size(); ++j)
-      if (table[i].value < table[j].value) std::swap(table[i], table[j]);
-
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    GetAt(table[i].index)->SetRankingPosition(static_cast<std::int32_t>(i) + 1);
-    // Competition ranking: equal values share the rank of the first of them.
-    table[i].rank = (i == 0 || table[i].value != table[i - 1].value) ? static_cast<std::int32_t>(i) + 1
-                                                                      : table[i - 1].rank;
-    GetAt(table[i].index)->SetSharedRank(table[i].rank);
-  }
+  for (std::int32_t i = 0; i < Count(); ++i) table.push_back({value_of(*GetAt(i)), i});
+  ranking::SortDescending(table);
+  ranking::ForEachPosition(table, [&](std::int32_t index, std::int32_t position, std::int32_t rank) {
+    Division& d = *GetAt(index);
+    d.SetRankingPosition(position);
+    d.SetSharedRank(rank);
+  });
 }

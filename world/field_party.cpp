@@ -152,18 +152,9 @@ bool FieldPartyList::Add(std::int32_t id, std::int32_t leader, std::int32_t foll
 }
 
 std::int32_t FieldPartyList::CountActive() const {
-  std::int32_t n = 0;
-  for (const FieldParty& p : *this)
-    if (p.IsActive()) ++n;
-  return n;
+  return CountIf([](const FieldParty& p) { return p.IsActive(); });
 }
 
 FieldParty* FieldPartyList::GetNthActive(std::int32_t n) const {
-  std::int32_t k = 0;
-  for (FieldParty& p : *this) {
-    if (!p.IsActive()) continue;
-    if (k == n) return &p;
-    ++k;
-  }
-  return nullptr;
+  return NthIf(n, [](const FieldParty& p) { return p.IsActive(); });
 }

@@ -6,14 +6,8 @@
 Inhabitant::Inhabitant(std::int32_t id, std::int32_t allegiance, std::int32_t occupation, std::int32_t home_city,
                        std::int32_t group, std::int32_t favourite, std::int32_t allegiance_change_chance,
                        std::int32_t favourite_change_chance)
-    : id_(id),
-      allegiance_(allegiance),
-      occupation_(occupation),
-      home_city_(home_city),
-      group_(group),
-      favourite_(favourite),
-      allegiance_change_chance_(allegiance_change_chance),
-      favourite_change_chance_(favourite_change_chance) {
+    : Inhabitant(id, allegiance, occupation, home_city, group, favourite, 0, 0, 0, 0, 0, 0, allegiance_change_chance,
+                 favourite_change_chance) {
   if (allegiance_ == 0) allegiance_ = Random(7, 1);
   if (occupation_ == 0) {
     // Farmers, merchants and workers 20 in 64 each; the four trades of state 1 in 64 each.
@@ -100,32 +94,18 @@ bool InhabitantList::Generate(std::int32_t id, std::int32_t allegiance, std::int
 }
 
 std::int32_t InhabitantList::CountByNation(std::int32_t nation) const {
-  std::int32_t n = 0;
-  for (const Inhabitant& u : *this)
-    if (u.GetAllegiance() == nation) ++n;
-  return n;
+  return CountIf([&](const Inhabitant& u) { return u.GetAllegiance() == nation; });
 }
 
 std::int32_t InhabitantList::CountByNationAndJob(std::int32_t nation, std::int32_t occupation) const {
-  std::int32_t n = 0;
-  for (const Inhabitant& u : *this)
-    if (u.GetAllegiance() == nation && u.GetOccupation() == occupation) ++n;
-  return n;
+  return CountIf(
+      [&](const Inhabitant& u) { return u.GetAllegiance() == nation && u.GetOccupation() == occupation; });
 }
 
 std::int32_t InhabitantList::CountWithFavourite(std::int32_t character) const {
-  std::int32_t n = 0;
-  for (const Inhabitant& u : *this)
-    if (u.GetFavouriteCharacterId() == character) ++n;
-  return n;
+  return CountIf([&](const Inhabitant& u) { return u.GetFavouriteCharacterId() == character; });
 }
 
 Inhabitant* InhabitantList::GetNthByNation(std::int32_t nation, std::int32_t n) const {
-  std::int32_t k = 0;
-  for (Inhabitant& u : *this) {
-    if (u.GetAllegiance() != nation) continue;
-    if (k == n) return &u;
-    ++k;
-  }
-  return nullptr;
+  return NthIf(n, [&](const Inhabitant& u) { return u.GetAllegiance() == nation; });
 }

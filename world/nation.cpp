@@ -1,10 +1,10 @@
 #include "world/nation.h"
 
-#include <utility>
 #include <vector>
 
 #include "world/codec.h"
 #include "world/random.h"
+#include "world/ranking.h"
 
 namespace {
 
@@ -179,16 +179,11 @@ bool NationList::RemoveById(std::int32_t id) {
 }
 
 Nation* NationList::FindByComputerFlag(std::int32_t flag) const {
-  for (Nation& n : *this)
-    if (n.GetComputerFlag() == flag) return &n;
-  return nullptr;
+  return NthIf(0, [&](const Nation& n) { return n.GetComputerFlag() == flag; });
 }
 
 std::int32_t NationList::CountByComputerFlag(std::int32_t flag) const {
-  std::int32_t count = 0;
-  for (const Nation& n : *this)
-    if (n.GetComputerFlag() == flag) ++count;
-  return count;
+  return CountIf([&](const Nation& n) { return n.GetComputerFlag() == flag; });
 }
 
 Nation* NationList::PickLeader(std::int32_t criterion) const {
@@ -197,11 +192,7 @@ Nation* NationList::PickLeader(std::int32_t criterion) const {
   if (count == 0) return nullptr;
   if (count == 1) return GetAt(0);
 
-  struct Entry {
-    std::int32_t value;
-    std::int32_t index;
-  };
-  std::vector<Entry> table;
+  std::vector<ranking::Entry> table;
   table.reserve(static_cast<std::size_t>(count));
   for (std::int32_t i = 0; i < count; ++i) {
     const Nation& n = *GetAt(i);
@@ -211,29 +202,8 @@ Nation* NationList::PickLeader(std::int32_t criterion) const {
                                           : n.GetDomesticTechnology();
     table.push_back({value, i});
   }
-  // The exchange sort: the order among equal values follows from its exchanges.
-  for (std::size_t i = 0; i < table.size(); ++i)
-    for (std::size_t j = i + 1; j < table.size(); ++j)
-      if (table[i].value < table[j].value) std::swap(table[i], table[j]);
-
-  const std::size_t last = table.size() - 1;
-  std::size_t chosen;
-  if (table[0].value != table[1].value) {
-    // A single best: one of the runners-up, or the best with a chance of 80 percent. Every equal
-    // neighbouring pair after the best widens the runners-up, wherever it stands.
-    int c = 1;
-    for (std::size_t j = 1; j < last; ++j)
-      if (table[j].value == table[j + 1].value) ++c;
-    chosen = static_cast<std::size_t>(rng::Random(c, 1));
-    if (rng::Random(100, 1) <= 80) chosen = 0;
-  } else {
-    // Equal leaders: one of the first c entries.
-    int c = 1;
-    for (std::size_t j = 0; j < last; ++j)
-      if (table[j].value == table[j + 1].value) ++c;
-    chosen = static_cast<std::size_t>(rng::Random(c, 0));
-  }
-  return GetAt(table[chosen].index);
+  ranking::SortDescending(table);
+  return GetAt(table[ranking::PickLeader(table)].index);
 }
 
 void NationList::ShuffleTurnOrder() {

@@ -78,15 +78,9 @@ bool PolicyList::AddFromImage(const std::uint8_t* image) {
 }
 
 std::int32_t PolicyList::CountByAvailableFlag(std::int32_t flag) const {
-  std::int32_t n = 0;
-  for (const Policy& p : *this)
-    if (p.IsAvailable() == flag) ++n;
-  return n;
+  return CountIf([&](const Policy& p) { return p.IsAvailable() == flag; });
 }
 
 Policy* PolicyList::GetNthByAvailableFlag(std::int32_t flag, std::int32_t n) const {
-  if (n < 0) return nullptr;
-  for (Policy& p : *this)
-    if (p.IsAvailable() == flag && n-- == 0) return &p;
-  return nullptr;
+  return NthIf(n, [&](const Policy& p) { return p.IsAvailable() == flag; });
 }

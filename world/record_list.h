@@ -118,6 +118,26 @@ class RecordList {
     return nullptr;
   }
 
+  // How many elements match; the n-th (from 0, list order) that matches, or the end (also for a
+  // negative n). Every list's counted queries come in such pairs.
+  template <typename Pred>
+  std::int32_t CountIf(Pred pred) const {
+    std::int32_t count = 0;
+    for (auto& p : items_)
+      if (pred(*p)) ++count;
+    return count;
+  }
+  template <typename Pred>
+  T* NthIf(std::int32_t n, Pred pred) const {
+    std::int32_t seen = 0;
+    for (auto& p : items_) {
+      if (!pred(*p)) continue;
+      if (seen == n) return p.get();
+      ++seen;
+    }
+    return nullptr;
+  }
+
   // The default add-from-image: an element built from the image, appended.
   bool AddFromImage(const std::uint8_t* image) {
     T e;

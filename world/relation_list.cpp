@@ -24,7 +24,5 @@ bool RelationEntry::LoadSaveImage(const std::uint8_t* in) {
 }
 
 RelationEntry* RelationList::Find(std::int32_t key) const {
-  for (RelationEntry& e : *this)
-    if (e.GetKey() == key) return &e;
-  return nullptr;
+  return NthIf(0, [&](const RelationEntry& e) { return e.GetKey() == key; });
 }

@@ -25,6 +25,49 @@ void SkillEffect::Read(const std::uint8_t* buf, std::size_t off) {
   duration = GetI32(buf, off + 8);
 }
 
+void SkillEffect::WriteAll(const SkillEffect (&entries)[kCount], std::uint8_t* buf, std::size_t off) {
+  for (std::size_t i = 0; i < kCount; ++i) entries[i].Write(buf, off + kSize * i);
+}
+
+void SkillEffect::ReadAll(SkillEffect (&entries)[kCount], const std::uint8_t* buf, std::size_t off) {
+  for (std::size_t i = 0; i < kCount; ++i) entries[i].Read(buf, off + kSize * i);
+}
+
+void SkillBonuses::Write(std::uint8_t* buf, std::size_t off) const {
+  PutI32(buf, off, dexterity);
+  PutI32(buf, off + 4, evasion);
+  PutI32(buf, off + 8, spare);
+  PutI32(buf, off + 12, attack_speed);
+  PutI32(buf, off + 16, attack_technique);
+  PutI32(buf, off + 20, defence_technique);
+  PutI32(buf, off + 24, healing_power);
+  PutF32(buf, off + 28, special_attack_factor);
+  PutF32(buf, off + 32, special_defence_factor);
+  PutI32(buf, off + 36, spare_word);
+}
+
+void SkillBonuses::Read(const std::uint8_t* buf, std::size_t off) {
+  dexterity = GetI32(buf, off);
+  evasion = GetI32(buf, off + 4);
+  spare = GetI32(buf, off + 8);
+  attack_speed = GetI32(buf, off + 12);
+  attack_technique = GetI32(buf, off + 16);
+  defence_technique = GetI32(buf, off + 20);
+  healing_power = GetI32(buf, off + 24);
+  special_attack_factor = GetF32(buf, off + 28);
+  special_defence_factor = GetF32(buf, off + 32);
+  spare_word = GetI32(buf, off + 36);
+}
+
+SkillTail SkillTail::Make(NameRef effect_name, std::int32_t col0, std::int32_t col1, std::int32_t col2,
+                          std::int32_t col3, std::int32_t row0, std::int32_t row1, std::int32_t row2,
+                          std::int32_t row3, std::int32_t spare_a0, std::int32_t spare_a1,
+                          NameRef second_effect_name, std::int32_t spare_b0, std::int32_t spare_b1,
+                          std::int32_t spare_b2, std::int32_t action_length) {
+  return SkillTail{effect_name, {col0, col1, col2, col3}, {row0, row1, row2, row3}, {spare_a0, spare_a1},
+                   second_effect_name, {spare_b0, spare_b1, spare_b2}, action_length};
+}
+
 void SkillTail::Write(std::uint8_t* buf, std::size_t off) const {
   PutI32(buf, off, effect_name);
   for (std::size_t i = 0; i < 4; ++i) PutI32(buf, off + 4 + 4 * i, anim_column[i]);
@@ -58,17 +101,8 @@ void Skill::WriteImage(std::uint8_t* out) const {
   PutF32(out, 12, sp_heal_factor_);
   PutF32(out, 16, attack_factor_);
   PutF32(out, 20, defence_factor_);
-  PutI32(out, 24, dexterity_bonus_);
-  PutI32(out, 28, evasion_bonus_);
-  PutI32(out, 32, spare_bonus_);
-  PutI32(out, 36, attack_speed_bonus_);
-  PutI32(out, 40, attack_technique_bonus_);
-  PutI32(out, 44, defence_technique_bonus_);
-  PutI32(out, 48, healing_power_bonus_);
-  PutF32(out, 52, special_attack_factor_);
-  PutF32(out, 56, special_defence_factor_);
-  PutI32(out, 60, spare60_);
-  for (std::size_t i = 0; i < 5; ++i) effects_[i].Write(out, 64 + SkillEffect::kSize * i);
+  bonuses_.Write(out, 24);
+  SkillEffect::WriteAll(effects_, out, 64);
   PutI32(out, 124, sp_cost_);
   PutF32(out, 128, power_factor_);
   PutI32(out, 132, spare132_);
@@ -93,17 +127,8 @@ bool Skill::LoadSaveImage(const std::uint8_t* in) {
   s.sp_heal_factor_ = GetF32(in, 12);
   s.attack_factor_ = GetF32(in, 16);
   s.defence_factor_ = GetF32(in, 20);
-  s.dexterity_bonus_ = GetI32(in, 24);
-  s.evasion_bonus_ = GetI32(in, 28);
-  s.spare_bonus_ = GetI32(in, 32);
-  s.attack_speed_bonus_ = GetI32(in, 36);
-  s.attack_technique_bonus_ = GetI32(in, 40);
-  s.defence_technique_bonus_ = GetI32(in, 44);
-  s.healing_power_bonus_ = GetI32(in, 48);
-  s.special_attack_factor_ = GetF32(in, 52);
-  s.special_defence_factor_ = GetF32(in, 56);
-  s.spare60_ = GetI32(in, 60);
-  for (std::size_t i = 0; i < 5; ++i) s.effects_[i].Read(in, 64 + SkillEffect::kSize * i);
+  s.bonuses_.Read(in, 24);
+  SkillEffect::ReadAll(s.effects_, in, 64);
   s.sp_cost_ = GetI32(in, 124);
   s.power_factor_ = GetF32(in, 128);
   s.spare132_ = GetI32(in, 132);
@@ -123,31 +148,6 @@ bool Skill::LoadSaveImage(const std::uint8_t* in) {
 }
 
 namespace {
-
-SkillTail MakeTail(NameRef effect_name, std::int32_t col0, std::int32_t col1, std::int32_t col2,
-                   std::int32_t col3, std::int32_t row0, std::int32_t row1, std::int32_t row2,
-                   std::int32_t row3, std::int32_t word228, std::int32_t word232,
-                   NameRef second_effect_name, std::int32_t word240, std::int32_t word244,
-                   std::int32_t word248, std::int32_t action_length) {
-  SkillTail t;
-  t.effect_name = effect_name;
-  t.anim_column[0] = col0;
-  t.anim_column[1] = col1;
-  t.anim_column[2] = col2;
-  t.anim_column[3] = col3;
-  t.anim_row[0] = row0;
-  t.anim_row[1] = row1;
-  t.anim_row[2] = row2;
-  t.anim_row[3] = row3;
-  t.spare_a[0] = word228;
-  t.spare_a[1] = word232;
-  t.second_effect_name = second_effect_name;
-  t.spare_b[0] = word240;
-  t.spare_b[1] = word244;
-  t.spare_b[2] = word248;
-  t.action_length = action_length;
-  return t;
-}
 
 SkillEffect Inflicting(std::int32_t inflicts, std::int32_t rate, std::int32_t duration) {
   return SkillEffect{static_cast<std::uint8_t>(inflicts), 0, rate, duration};
@@ -192,8 +192,8 @@ bool SkillList::AddAttack(NameRef name, std::int32_t id, std::int32_t kind, std:
   s.reach_ = reach;
   s.spread_ = spread;
   s.rarity_ = rarity;
-  s.tail_ = MakeTail(effect_name, col0, col1, col2, col3, row0, row1, row2, row3, word228, word232,
-                     second_effect_name, word240, word244, word248, action_length);
+  s.tail_ = SkillTail::Make(effect_name, col0, col1, col2, col3, row0, row1, row2, row3, word228, word232,
+                            second_effect_name, word240, word244, word248, action_length);
   Append(s);
   return true;
 }
@@ -218,22 +218,15 @@ bool SkillList::AddStance(NameRef name, std::int32_t id, std::int32_t kind, std:
   s.spare176_[3] = word188;
   s.attack_factor_ = attack_factor;
   s.defence_factor_ = defence_factor;
-  s.dexterity_bonus_ = dexterity_bonus;
-  s.evasion_bonus_ = evasion_bonus;
-  s.spare_bonus_ = spare_bonus;
-  s.attack_speed_bonus_ = attack_speed_bonus;
-  s.attack_technique_bonus_ = attack_technique_bonus;
-  s.defence_technique_bonus_ = defence_technique_bonus;
-  s.healing_power_bonus_ = healing_power_bonus;
-  s.special_attack_factor_ = special_attack_factor;
-  s.special_defence_factor_ = special_defence_factor;
+  s.bonuses_ = {dexterity_bonus, evasion_bonus, spare_bonus, attack_speed_bonus, attack_technique_bonus,
+                defence_technique_bonus, healing_power_bonus, special_attack_factor, special_defence_factor, 0};
   s.sp_cost_ = sp_cost;
   s.reach_ = reach;
   s.spread_ = spread;
   s.duration_ = duration;
   s.rarity_ = rarity;
-  s.tail_ = MakeTail(effect_name, col0, col1, col2, col3, row0, row1, row2, row3, word228, word232,
-                     second_effect_name, word240, word244, word248, action_length);
+  s.tail_ = SkillTail::Make(effect_name, col0, col1, col2, col3, row0, row1, row2, row3, word228, word232,
+                            second_effect_name, word240, word244, word248, action_length);
   Append(s);
   return true;
 }
@@ -270,8 +263,8 @@ bool SkillList::AddHeal(NameRef name, std::int32_t id, std::int32_t kind, std::i
   s.spread_ = spread;
   s.duration_ = duration;
   s.rarity_ = rarity;
-  s.tail_ = MakeTail(effect_name, col0, col1, col2, col3, row0, row1, row2, row3, word228, word232,
-                     second_effect_name, word240, word244, word248, action_length);
+  s.tail_ = SkillTail::Make(effect_name, col0, col1, col2, col3, row0, row1, row2, row3, word228, word232,
+                            second_effect_name, word240, word244, word248, action_length);
   Append(s);
   return true;
 }
@@ -297,16 +290,8 @@ bool SkillList::AddWithoutEffects(
   s.sp_heal_factor_ = sp_heal_factor;
   s.attack_factor_ = attack_factor;
   s.defence_factor_ = defence_factor;
-  s.dexterity_bonus_ = dexterity_bonus;
-  s.evasion_bonus_ = evasion_bonus;
-  s.spare_bonus_ = spare_bonus;
-  s.attack_speed_bonus_ = attack_speed_bonus;
-  s.attack_technique_bonus_ = attack_technique_bonus;
-  s.defence_technique_bonus_ = defence_technique_bonus;
-  s.healing_power_bonus_ = healing_power_bonus;
-  s.special_attack_factor_ = special_attack_factor;
-  s.special_defence_factor_ = special_defence_factor;
-  s.spare60_ = word60;
+  s.bonuses_ = {dexterity_bonus, evasion_bonus, spare_bonus, attack_speed_bonus, attack_technique_bonus,
+                defence_technique_bonus, healing_power_bonus, special_attack_factor, special_defence_factor, word60};
   s.sp_cost_ = sp_cost;
   s.power_factor_ = power_factor;
   s.spare132_ = word132;
@@ -324,38 +309,26 @@ bool SkillList::AddWithoutEffects(
   s.spare176_[1] = word180;
   s.spare176_[2] = word184;
   s.spare176_[3] = word188;
-  s.tail_ = MakeTail(effect_name, col0, col1, col2, col3, row0, row1, row2, row3, word228, word232,
-                     second_effect_name, word240, word244, word248, action_length);
+  s.tail_ = SkillTail::Make(effect_name, col0, col1, col2, col3, row0, row1, row2, row3, word228, word232,
+                            second_effect_name, word240, word244, word248, action_length);
   Append(s);
   return true;
 }
 
 std::int32_t SkillList::CountOfKind(std::int32_t kind) const {
-  std::int32_t n = 0;
-  for (const Skill& s : *this)
-    if (s.GetKind() == kind) ++n;
-  return n;
+  return CountIf([&](const Skill& s) { return s.GetKind() == kind; });
 }
 
 Skill* SkillList::GetNthOfKind(std::int32_t kind, std::int32_t n) const {
-  if (n < 0) return nullptr;
-  for (Skill& s : *this)
-    if (s.GetKind() == kind && n-- == 0) return &s;
-  return nullptr;
+  return NthIf(n, [&](const Skill& s) { return s.GetKind() == kind; });
 }
 
 std::int32_t SkillList::CountOfKindAndValue(std::int32_t kind, std::int32_t rarity) const {
-  std::int32_t n = 0;
-  for (const Skill& s : *this)
-    if (s.GetKind() == kind && s.GetValue() == rarity) ++n;
-  return n;
+  return CountIf([&](const Skill& s) { return s.GetKind() == kind && s.GetValue() == rarity; });
 }
 
 Skill* SkillList::GetNthOfKindAndValue(std::int32_t kind, std::int32_t rarity, std::int32_t n) const {
-  if (n < 0) return nullptr;
-  for (Skill& s : *this)
-    if (s.GetKind() == kind && s.GetValue() == rarity && n-- == 0) return &s;
-  return nullptr;
+  return NthIf(n, [&](const Skill& s) { return s.GetKind() == kind && s.GetValue() == rarity; });
 }
 
 std::int32_t SkillList::GetSkillScore() const {

@@ -31,6 +31,32 @@ struct SkillEffect {
   void Write(std::uint8_t* buf, std::size_t off) const;
   void Read(const std::uint8_t* buf, std::size_t off);
   friend bool operator==(const SkillEffect&, const SkillEffect&) = default;
+
+  // The five entries (poison, confusion, anger, paralysis, a fifth) in a row, as both images
+  // keep them.
+  static constexpr std::size_t kCount = 5;
+  static void WriteAll(const SkillEffect (&entries)[kCount], std::uint8_t* buf, std::size_t off);
+  static void ReadAll(SkillEffect (&entries)[kCount], const std::uint8_t* buf, std::size_t off);
+};
+
+// The ten words of a boost that a skill's image and a tactic's share (40 bytes): the ability
+// bonuses, a spare bonus among them, the two special factors (f32) and a spare word.
+struct SkillBonuses {
+  std::int32_t dexterity = 0;
+  std::int32_t evasion = 0;
+  std::int32_t spare = 0;
+  std::int32_t attack_speed = 0;
+  std::int32_t attack_technique = 0;
+  std::int32_t defence_technique = 0;
+  std::int32_t healing_power = 0;
+  float special_attack_factor = 0;
+  float special_defence_factor = 0;
+  std::int32_t spare_word = 0;
+
+  static constexpr std::size_t kSize = 40;
+  void Write(std::uint8_t* buf, std::size_t off) const;
+  void Read(const std::uint8_t* buf, std::size_t off);
+  friend bool operator==(const SkillBonuses&, const SkillBonuses&) = default;
 };
 
 // The sixteen words that close a skill's image, and a tactic's: the effect picture's name, the
@@ -46,6 +72,12 @@ struct SkillTail {
   std::int32_t action_length = 0;
 
   static constexpr std::size_t kSize = 64;
+  // The tail from the builders' sixteen values, in image order.
+  static SkillTail Make(NameRef effect_name, std::int32_t col0, std::int32_t col1, std::int32_t col2,
+                        std::int32_t col3, std::int32_t row0, std::int32_t row1, std::int32_t row2,
+                        std::int32_t row3, std::int32_t spare_a0, std::int32_t spare_a1,
+                        NameRef second_effect_name, std::int32_t spare_b0, std::int32_t spare_b1,
+                        std::int32_t spare_b2, std::int32_t action_length);
   void Write(std::uint8_t* buf, std::size_t off) const;
   // False when a name reference is outside the table (the tail is then unchanged).
   bool Read(const std::uint8_t* buf, std::size_t off);
@@ -69,14 +101,14 @@ class Skill {
   float GetSpHealFactor() const { return sp_heal_factor_; }
   float GetAttackFactor() const { return attack_factor_; }
   float GetDefenceFactor() const { return defence_factor_; }
-  std::int32_t GetDexterityBonus() const { return dexterity_bonus_; }
-  std::int32_t GetEvasionBonus() const { return evasion_bonus_; }
-  std::int32_t GetAttackSpeedBonus() const { return attack_speed_bonus_; }
-  std::int32_t GetAttackTechniqueBonus() const { return attack_technique_bonus_; }
-  std::int32_t GetDefenceTechniqueBonus() const { return defence_technique_bonus_; }
-  std::int32_t GetHealingPowerBonus() const { return healing_power_bonus_; }
-  float GetSpecialAttackFactor() const { return special_attack_factor_; }
-  float GetSpecialDefenceFactor() const { return special_defence_factor_; }
+  std::int32_t GetDexterityBonus() const { return bonuses_.dexterity; }
+  std::int32_t GetEvasionBonus() const { return bonuses_.evasion; }
+  std::int32_t GetAttackSpeedBonus() const { return bonuses_.attack_speed; }
+  std::int32_t GetAttackTechniqueBonus() const { return bonuses_.attack_technique; }
+  std::int32_t GetDefenceTechniqueBonus() const { return bonuses_.defence_technique; }
+  std::int32_t GetHealingPowerBonus() const { return bonuses_.healing_power; }
+  float GetSpecialAttackFactor() const { return bonuses_.special_attack_factor; }
+  float GetSpecialDefenceFactor() const { return bonuses_.special_defence_factor; }
 
   std::uint8_t InflictsPoison() const { return effects_[kPoison].inflicts; }
   std::int32_t GetPoisonRate() const { return effects_[kPoison].rate; }
@@ -131,17 +163,8 @@ class Skill {
   float sp_heal_factor_ = 0;
   float attack_factor_ = 0;
   float defence_factor_ = 0;
-  std::int32_t dexterity_bonus_ = 0;
-  std::int32_t evasion_bonus_ = 0;
-  std::int32_t spare_bonus_ = 0;
-  std::int32_t attack_speed_bonus_ = 0;
-  std::int32_t attack_technique_bonus_ = 0;
-  std::int32_t defence_technique_bonus_ = 0;
-  std::int32_t healing_power_bonus_ = 0;
-  float special_attack_factor_ = 0;
-  float special_defence_factor_ = 0;
-  std::int32_t spare60_ = 0;
-  SkillEffect effects_[5] = {};
+  SkillBonuses bonuses_;  // at 24; its spare word is the word at 60
+  SkillEffect effects_[SkillEffect::kCount] = {};
   std::int32_t sp_cost_ = 0;
   float power_factor_ = 0;
   std::int32_t spare132_ = 0;

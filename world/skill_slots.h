@@ -164,6 +164,11 @@ class SkillSlots {
   std::uint8_t GetReservedTacticByte2() const { return reserved3658_; }
 
  private:
+  // Visits every field at its place in the block; the image writer and reader both walk it, so
+  // the layout is written down once.
+  template <typename Self, typename Io>
+  static void Walk(Self& s, Io& io);
+
   std::uint8_t attacking_ = 0;
   Skill attack_skill_;
   std::int32_t reserved516_ = 0;

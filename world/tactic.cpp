@@ -4,10 +4,8 @@
 
 #include "world/codec.h"
 
-using codec::GetF32;
 using codec::GetF64;
 using codec::GetI32;
-using codec::PutF32;
 using codec::PutF64;
 using codec::PutI32;
 
@@ -18,17 +16,8 @@ void Tactic::WriteImage(std::uint8_t* out) const {
   PutI32(out, 12, spare8_[1]);
   PutF64(out, 16, attack_factor_);
   PutF64(out, 24, defence_factor_);
-  PutI32(out, 32, dexterity_bonus_);
-  PutI32(out, 36, evasion_bonus_);
-  PutI32(out, 40, spare_bonus_);
-  PutI32(out, 44, attack_speed_bonus_);
-  PutI32(out, 48, attack_technique_bonus_);
-  PutI32(out, 52, defence_technique_bonus_);
-  PutI32(out, 56, healing_power_bonus_);
-  PutF32(out, 60, special_attack_factor_);
-  PutF32(out, 64, special_defence_factor_);
-  PutI32(out, 68, spare68_);
-  for (std::size_t i = 0; i < 5; ++i) effects_[i].Write(out, 72 + SkillEffect::kSize * i);
+  bonuses_.Write(out, 32);
+  SkillEffect::WriteAll(effects_, out, 72);
   PutI32(out, 132, used_point_);
   for (std::size_t i = 0; i < 6; ++i) PutI32(out, 136 + 4 * i, spare136_[i]);
   PutI32(out, 160, duration_);
@@ -51,17 +40,8 @@ bool Tactic::LoadSaveImage(const std::uint8_t* in) {
   t.spare8_[1] = GetI32(in, 12);
   t.attack_factor_ = GetF64(in, 16);
   t.defence_factor_ = GetF64(in, 24);
-  t.dexterity_bonus_ = GetI32(in, 32);
-  t.evasion_bonus_ = GetI32(in, 36);
-  t.spare_bonus_ = GetI32(in, 40);
-  t.attack_speed_bonus_ = GetI32(in, 44);
-  t.attack_technique_bonus_ = GetI32(in, 48);
-  t.defence_technique_bonus_ = GetI32(in, 52);
-  t.healing_power_bonus_ = GetI32(in, 56);
-  t.special_attack_factor_ = GetF32(in, 60);
-  t.special_defence_factor_ = GetF32(in, 64);
-  t.spare68_ = GetI32(in, 68);
-  for (std::size_t i = 0; i < 5; ++i) t.effects_[i].Read(in, 72 + SkillEffect::kSize * i);
+  t.bonuses_.Read(in, 32);
+  SkillEffect::ReadAll(t.effects_, in, 72);
   t.used_point_ = GetI32(in, 132);
   for (std::size_t i = 0; i < 6; ++i) t.spare136_[i] = GetI32(in, 136 + 4 * i);
   t.duration_ = GetI32(in, 160);
@@ -97,38 +77,16 @@ bool TacticList::Add(NameRef name, std::int32_t id, std::int32_t word184, std::i
   t.word200_ = word200;
   t.attack_factor_ = attack_factor;
   t.defence_factor_ = defence_factor;
-  t.dexterity_bonus_ = dexterity_bonus;
-  t.evasion_bonus_ = evasion_bonus;
-  t.spare_bonus_ = spare_bonus;
-  t.attack_speed_bonus_ = attack_speed_bonus;
-  t.attack_technique_bonus_ = attack_technique_bonus;
-  t.defence_technique_bonus_ = defence_technique_bonus;
-  t.healing_power_bonus_ = healing_power_bonus;
-  t.special_attack_factor_ = special_attack_factor;
-  t.special_defence_factor_ = special_defence_factor;
+  t.bonuses_ = {dexterity_bonus, evasion_bonus, spare_bonus, attack_speed_bonus, attack_technique_bonus,
+                defence_technique_bonus, healing_power_bonus, special_attack_factor, special_defence_factor, 0};
   t.used_point_ = used_point;
   t.spare136_[4] = word152;
   t.spare136_[5] = word156;
   t.duration_ = duration;
   t.spare164_ = word164;
   t.research_cost_ = research_cost;
-  SkillTail& tail = t.tail_;
-  tail.effect_name = effect_name;
-  tail.anim_column[0] = col0;
-  tail.anim_column[1] = col1;
-  tail.anim_column[2] = col2;
-  tail.anim_column[3] = col3;
-  tail.anim_row[0] = row0;
-  tail.anim_row[1] = row1;
-  tail.anim_row[2] = row2;
-  tail.anim_row[3] = row3;
-  tail.spare_a[0] = tail_spare1;
-  tail.spare_a[1] = tail_spare2;
-  tail.second_effect_name = second_effect_name;
-  tail.spare_b[0] = tail_spare3;
-  tail.spare_b[1] = tail_spare4;
-  tail.spare_b[2] = tail_spare5;
-  tail.action_length = action_length;
+  t.tail_ = SkillTail::Make(effect_name, col0, col1, col2, col3, row0, row1, row2, row3, tail_spare1, tail_spare2,
+                            second_effect_name, tail_spare3, tail_spare4, tail_spare5, action_length);
   Append(t);
   return true;
 }

@@ -30,14 +30,14 @@ class Tactic {
   std::int32_t GetId() const { return id_; }
   double GetAttackFactor() const { return attack_factor_; }
   double GetDefenceFactor() const { return defence_factor_; }
-  float GetSpecialAttackFactor() const { return special_attack_factor_; }
-  float GetSpecialDefenceFactor() const { return special_defence_factor_; }
-  std::int32_t GetDexterityBonus() const { return dexterity_bonus_; }
-  std::int32_t GetEvasionBonus() const { return evasion_bonus_; }
-  std::int32_t GetAttackSpeedBonus() const { return attack_speed_bonus_; }
-  std::int32_t GetAttackTechniqueBonus() const { return attack_technique_bonus_; }
-  std::int32_t GetDefenceTechniqueBonus() const { return defence_technique_bonus_; }
-  std::int32_t GetHealingPowerBonus() const { return healing_power_bonus_; }
+  float GetSpecialAttackFactor() const { return bonuses_.special_attack_factor; }
+  float GetSpecialDefenceFactor() const { return bonuses_.special_defence_factor; }
+  std::int32_t GetDexterityBonus() const { return bonuses_.dexterity; }
+  std::int32_t GetEvasionBonus() const { return bonuses_.evasion; }
+  std::int32_t GetAttackSpeedBonus() const { return bonuses_.attack_speed; }
+  std::int32_t GetAttackTechniqueBonus() const { return bonuses_.attack_technique; }
+  std::int32_t GetDefenceTechniqueBonus() const { return bonuses_.defence_technique; }
+  std::int32_t GetHealingPowerBonus() const { return bonuses_.healing_power; }
   // The tactic points ("USEDPOINT") that carrying it out needs.
   std::int32_t GetUsedPoint() const { return used_point_; }
   std::int32_t GetDuration() const { return duration_; }
@@ -64,17 +64,8 @@ class Tactic {
   std::int32_t spare8_[2] = {};
   double attack_factor_ = 0;
   double defence_factor_ = 0;
-  std::int32_t dexterity_bonus_ = 0;
-  std::int32_t evasion_bonus_ = 0;
-  std::int32_t spare_bonus_ = 0;
-  std::int32_t attack_speed_bonus_ = 0;
-  std::int32_t attack_technique_bonus_ = 0;
-  std::int32_t defence_technique_bonus_ = 0;
-  std::int32_t healing_power_bonus_ = 0;
-  float special_attack_factor_ = 0;
-  float special_defence_factor_ = 0;
-  std::int32_t spare68_ = 0;
-  SkillEffect effects_[5] = {};
+  SkillBonuses bonuses_;  // at 32; its spare word is the word at 68
+  SkillEffect effects_[SkillEffect::kCount] = {};
   std::int32_t used_point_ = 0;
   std::int32_t spare136_[6] = {};  // the last two are the add's words at 152 and 156
   std::int32_t duration_ = 0;

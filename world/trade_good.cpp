@@ -243,72 +243,43 @@ bool TradeGoodList::Add(NameRef name, std::int32_t id, std::int32_t price, std::
   return true;
 }
 
-namespace {
-
-template <typename Match>
-std::int32_t CountMatching(const TradeGoodList& list, Match match) {
-  std::int32_t n = 0;
-  for (const TradeGood& g : list)
-    if (match(g)) ++n;
-  return n;
-}
-
-template <typename Match>
-TradeGood* NthMatching(const TradeGoodList& list, std::int32_t n, Match match) {
-  std::int32_t k = 0;
-  for (TradeGood& g : list) {
-    if (!match(g)) continue;
-    if (k == n) return &g;
-    ++k;
-  }
-  return nullptr;
-}
-
-}  // namespace
-
 std::int32_t TradeGoodList::CountOfCategory(std::int32_t category) const {
-  return CountMatching(*this, [&](const TradeGood& g) { return g.GetCategory() == category; });
+  return CountIf([&](const TradeGood& g) { return g.GetCategory() == category; });
 }
 
 TradeGood* TradeGoodList::GetNthOfCategory(std::int32_t category, std::int32_t n) const {
-  return NthMatching(*this, n, [&](const TradeGood& g) { return g.GetCategory() == category; });
+  return NthIf(n, [&](const TradeGood& g) { return g.GetCategory() == category; });
 }
 
 std::int32_t TradeGoodList::CountByOwnerAndMarket(std::int32_t owner, std::uint8_t on_market) const {
-  return CountMatching(
-      *this, [&](const TradeGood& g) { return g.GetOwnerId() == owner && g.IsOnMarket() == on_market; });
+  return CountIf([&](const TradeGood& g) { return g.GetOwnerId() == owner && g.IsOnMarket() == on_market; });
 }
 
 TradeGood* TradeGoodList::GetNthByOwnerAndMarket(std::int32_t owner, std::uint8_t on_market,
                                                  std::int32_t n) const {
-  return NthMatching(
-      *this, n, [&](const TradeGood& g) { return g.GetOwnerId() == owner && g.IsOnMarket() == on_market; });
+  return NthIf(n, [&](const TradeGood& g) { return g.GetOwnerId() == owner && g.IsOnMarket() == on_market; });
 }
 
 std::int32_t TradeGoodList::CountOwned() const {
-  return CountMatching(*this, [](const TradeGood& g) { return g.GetOwnerId() > 0; });
+  return CountIf([](const TradeGood& g) { return g.GetOwnerId() > 0; });
 }
 
 TradeGood* TradeGoodList::GetNthOwned(std::int32_t n) const {
-  return NthMatching(*this, n, [](const TradeGood& g) { return g.GetOwnerId() > 0; });
+  return NthIf(n, [](const TradeGood& g) { return g.GetOwnerId() > 0; });
 }
 
 std::int32_t TradeGoodList::CountOwnedWithOffer(std::int32_t owner) const {
-  return CountMatching(
-      *this, [&](const TradeGood& g) { return g.GetOwnerId() == owner && g.GetOfferBuyerId() != 0; });
+  return CountIf([&](const TradeGood& g) { return g.GetOwnerId() == owner && g.GetOfferBuyerId() != 0; });
 }
 
 TradeGood* TradeGoodList::GetNthOwnedWithOffer(std::int32_t owner, std::int32_t n) const {
-  return NthMatching(
-      *this, n, [&](const TradeGood& g) { return g.GetOwnerId() == owner && g.GetOfferBuyerId() != 0; });
+  return NthIf(n, [&](const TradeGood& g) { return g.GetOwnerId() == owner && g.GetOfferBuyerId() != 0; });
 }
 
 std::int32_t TradeGoodList::CountOffersBy(std::int32_t buyer) const {
-  return CountMatching(
-      *this, [&](const TradeGood& g) { return g.GetOfferBuyerId() == buyer && g.GetOwnerId() != 0; });
+  return CountIf([&](const TradeGood& g) { return g.GetOfferBuyerId() == buyer && g.GetOwnerId() != 0; });
 }
 
 TradeGood* TradeGoodList::GetNthOfferBy(std::int32_t buyer, std::int32_t n) const {
-  return NthMatching(
-      *this, n, [&](const TradeGood& g) { return g.GetOfferBuyerId() == buyer && g.GetOwnerId() != 0; });
+  return NthIf(n, [&](const TradeGood& g) { return g.GetOfferBuyerId() == buyer && g.GetOwnerId() != 0; });
 }

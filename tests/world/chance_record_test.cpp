@@ -11,7 +11,6 @@
 #include "world/chance_record.h"
 #include "world/codec.h"
 #include "world/random.h"
-#include "world/record_file.h"
 
 namespace {
 
@@ -84,16 +83,8 @@ TEST(ChanceRecord, FromValuesAccessorsAndTheImageBlock) {
   for (int i = 0; i < 43; ++i) EXPECT_EQ(codec::GetI32(image, 4 * static_cast<std::size_t>(i)), 100 + i);
   EXPECT_EQ(codec::GetI32(image, 172), -143);
 
-  {
-    RecordFile f;
-    ASSERT_TRUE(f.OpenWrite(DataFolder::Path("c")));
-    ASSERT_TRUE(f.Write(image, sizeof image));
-    ASSERT_TRUE(f.Close());
-  }
   std::uint8_t back[ChanceRecord::kImageSize];
-  RecordFile f;
-  ASSERT_TRUE(f.OpenRead(DataFolder::Path("c")));
-  ASSERT_TRUE(f.Read(back, sizeof back));
+  ASSERT_NO_FATAL_FAILURE(DataFolder::ThroughRecordFile("c", image, sizeof image, back));
   ChanceRecord loaded;
   loaded.ReadImage(back);
   EXPECT_EQ(loaded, r);

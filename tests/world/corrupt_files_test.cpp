@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <initializer_list>
 
 #include "tests/world/character_test_util.h"
 #include "tests/world/corrupt_file_checks.h"
@@ -35,37 +36,32 @@ std::vector<std::uint8_t> FileOf(const List& list) {
   return Fingerprint(list);
 }
 
-// Where each nation record, tactic list and policy list of a nation file starts, and its end.
-std::vector<std::size_t> NationFileBoundaries(const std::vector<std::uint8_t>& file) {
+// Where each record of a list file and each of its nested lists (of the given element sizes, in
+// the file's order) starts, and the file's end.
+std::vector<std::size_t> FileBoundaries(const std::vector<std::uint8_t>& file, std::size_t record_size,
+                                        std::initializer_list<std::size_t> nested_sizes) {
   std::vector<std::size_t> at = {0, 4};
   std::size_t p = 4;
   for (std::int32_t i = 0; i < I32At(file, 0); ++i) {
-    p += Nation::kImageSize;
+    p += record_size;
     at.push_back(p);
-    p += 4 + static_cast<std::size_t>(I32At(file, p)) * Tactic::kImageSize;
-    at.push_back(p);
-    p += 4 + static_cast<std::size_t>(I32At(file, p)) * Policy::kImageSize;
-    at.push_back(p);
-  }
-  return at;
-}
-
-// Where each character record, skill list and relation list of a character file starts, and its
-// end.
-std::vector<std::size_t> CharacterFileBoundaries(const std::vector<std::uint8_t>& file) {
-  std::vector<std::size_t> at = {0, 4};
-  std::size_t p = 4;
-  for (std::int32_t i = 0; i < I32At(file, 0); ++i) {
-    p += Character::kImageSize;
-    at.push_back(p);
-    p += 4 + static_cast<std::size_t>(I32At(file, p)) * Skill::kImageSize;
-    at.push_back(p);
-    for (int list = 0; list < 2; ++list) {
-      p += 4 + static_cast<std::size_t>(I32At(file, p)) * RelationEntry::kImageSize;
+    for (std::size_t element_size : nested_sizes) {
+      p += 4 + static_cast<std::size_t>(I32At(file, p)) * element_size;
       at.push_back(p);
     }
   }
   return at;
+}
+
+// A nation record is followed by its tactic list and its policy list.
+std::vector<std::size_t> NationFileBoundaries(const std::vector<std::uint8_t>& file) {
+  return FileBoundaries(file, Nation::kImageSize, {Tactic::kImageSize, Policy::kImageSize});
+}
+
+// A character record is followed by its skill list and its two relation lists.
+std::vector<std::size_t> CharacterFileBoundaries(const std::vector<std::uint8_t>& file) {
+  return FileBoundaries(file, Character::kImageSize,
+                        {Skill::kImageSize, RelationEntry::kImageSize, RelationEntry::kImageSize});
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "world/record_file.h"
+
 class DataFolder {
  public:
   DataFolder() {
@@ -41,6 +43,21 @@ class DataFolder {
   }
 
   static bool Exists(const std::string& name) { return std::filesystem::exists(Path(name)); }
+
+  // Writes a block to DATAFILE/<name> through the game's record file and reads as many bytes
+  // back into `back`. Call it inside ASSERT_NO_FATAL_FAILURE.
+  static void ThroughRecordFile(const std::string& name, const std::uint8_t* block, std::size_t size,
+                                std::uint8_t* back) {
+    {
+      RecordFile f;
+      ASSERT_TRUE(f.OpenWrite(Path(name)));
+      ASSERT_TRUE(f.Write(block, size));
+      ASSERT_TRUE(f.Close());
+    }
+    RecordFile f;
+    ASSERT_TRUE(f.OpenRead(Path(name)));
+    ASSERT_TRUE(f.Read(back, size));
+  }
 
  private:
   std::filesystem::path old_;

@@ -7,7 +7,6 @@
 
 #include "data_folder.h"
 #include "world/codec.h"
-#include "world/record_file.h"
 #include "world/skill_slots.h"
 
 namespace {
@@ -168,16 +167,8 @@ TEST(SkillSlots, ReservedBytesAreCarriedAndTheBlockRoundTripsThroughAFile) {
   b[3137] = 0x37;
   b[3656] = 0x56;
   b[3658] = 0x58;
-  {
-    RecordFile f;
-    ASSERT_TRUE(f.OpenWrite(DataFolder::Path("c")));
-    ASSERT_TRUE(f.Write(b.data(), b.size()));
-    ASSERT_TRUE(f.Close());
-  }
   Block read(SkillSlots::kImageSize);
-  RecordFile f;
-  ASSERT_TRUE(f.OpenRead(DataFolder::Path("c")));
-  ASSERT_TRUE(f.Read(read.data(), read.size()));
+  ASSERT_NO_FATAL_FAILURE(DataFolder::ThroughRecordFile("c", b.data(), b.size(), read.data()));
   SkillSlots loaded;
   ASSERT_TRUE(loaded.ReadImage(read.data()));
   EXPECT_EQ(loaded.GetReservedWord(), 0x5160);

@@ -8,7 +8,6 @@
 #include "data_folder.h"
 #include "world/codec.h"
 #include "world/random.h"
-#include "world/record_file.h"
 #include "world/stats_block.h"
 
 namespace {
@@ -120,16 +119,8 @@ TEST(StatsBlock, SaveImageCarriesEveryFieldAtItsOffsetAndRoundTripsThroughAFile)
   EXPECT_EQ(codec::GetI32(image, 4 * 46), b.GetCharm());
   EXPECT_EQ(codec::GetI32(image, 272), b.GetHiringCostPerLevel());
 
-  {
-    RecordFile f;
-    ASSERT_TRUE(f.OpenWrite(DataFolder::Path("s")));
-    ASSERT_TRUE(f.Write(image, sizeof image));
-    ASSERT_TRUE(f.Close());
-  }
   std::uint8_t back[StatsBlock::kImageSize];
-  RecordFile f;
-  ASSERT_TRUE(f.OpenRead(DataFolder::Path("s")));
-  ASSERT_TRUE(f.Read(back, sizeof back));
+  ASSERT_NO_FATAL_FAILURE(DataFolder::ThroughRecordFile("s", image, sizeof image, back));
   StatsBlock loaded;
   ASSERT_TRUE(loaded.ReadImage(back));
   EXPECT_EQ(loaded, b);

@@ -24,7 +24,6 @@
 
 namespace {
 
-
 struct World {
   CharacterList characters;
   NationList nations;
@@ -35,33 +34,29 @@ struct World {
   InhabitantList inhabitants;
   TradeGoodList goods;
 
-  // The eight list files of a slot, in the slot's order, each packed first.
+  // Calls fn(list, the letters of its file name) for the eight list files of a slot, in the
+  // slot's order, while it succeeds.
+  template <typename Self, typename Fn>
+  static bool EachFile(Self& w, Fn fn) {
+    return fn(w.nations, "k") && fn(w.cities, "b") && fn(w.characters, "c") && fn(w.parties, "g") &&
+           fn(w.divisions, "d") && fn(w.name_pool, "n") && fn(w.inhabitants, "i") && fn(w.goods, "it");
+  }
+
+  // The eight list files of a slot, each packed first.
   bool Save(const std::string& slot) const {
-    nations.PackAll();
-    cities.PackAll();
-    characters.PackAll();
-    parties.PackAll();
-    divisions.PackAll();
-    name_pool.PackAll();
-    inhabitants.PackAll();
-    goods.PackAll();
-    return nations.Save(("datafile" + slot + "k.dat").c_str()) && cities.Save(("datafile" + slot + "b.dat").c_str()) &&
-           characters.Save(("datafile" + slot + "c.dat").c_str()) &&
-           parties.Save(("datafile" + slot + "g.dat").c_str()) &&
-           divisions.Save(("datafile" + slot + "d.dat").c_str()) &&
-           name_pool.Save(("datafile" + slot + "n.dat").c_str()) &&
-           inhabitants.Save(("datafile" + slot + "i.dat").c_str()) &&
-           goods.Save(("datafile" + slot + "it.dat").c_str());
+    EachFile(*this, [](const auto& list, const char*) {
+      list.PackAll();
+      return true;
+    });
+    return EachFile(*this, [&](const auto& list, const char* file) {
+      return list.Save(("datafile" + slot + file + ".dat").c_str());
+    });
   }
 
   bool Load(const std::string& slot) {
-    return nations.Load(("datafile" + slot + "k.dat").c_str()) && cities.Load(("datafile" + slot + "b.dat").c_str()) &&
-           characters.Load(("datafile" + slot + "c.dat").c_str()) &&
-           parties.Load(("datafile" + slot + "g.dat").c_str()) &&
-           divisions.Load(("datafile" + slot + "d.dat").c_str()) &&
-           name_pool.Load(("datafile" + slot + "n.dat").c_str()) &&
-           inhabitants.Load(("datafile" + slot + "i.dat").c_str()) &&
-           goods.Load(("datafile" + slot + "it.dat").c_str());
+    return EachFile(*this, [&](auto& list, const char* file) {
+      return list.Load(("datafile" + slot + file + ".dat").c_str());
+    });
   }
 };
 
