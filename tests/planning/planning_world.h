@@ -11,6 +11,7 @@
 #include "core/builtin_tables.h"
 #include "planning/computer_turn.h"
 #include "planning/thinking_screen.h"
+#include "tests/planning/game_lists.h"
 #include "tests/support/scripted_draws.h"
 
 namespace planning_test {
@@ -25,17 +26,7 @@ inline void Draws(std::vector<Want> wants) { test_support::ScriptDraws(wants); }
 inline std::vector<std::pair<int, int>> Drawn() { return test_support::RecordedDraws(); }
 using test_support::ExpectScriptUsedUp;
 
-struct World {
-  CharacterList characters;
-  NationList nations;
-  CityList cities;
-  FieldPartyList parties;
-  DivisionList divisions;
-  NamePool name_pool;
-  InhabitantList inhabitants;
-  TradeGoodList goods;
-  TacticList tactics;
-  PolicyList policies;
+struct World : GameLists {
   ThinkingScreen screen;
 
   World() {
