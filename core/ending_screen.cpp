@@ -261,30 +261,39 @@ void EndingScreen::StepScene5() {
   scene_ = 6;
 }
 
+// Each walker: phase word, flag, cell, step, position, and the frame at which it enters.
+struct EndingScreen::Walker {
+  std::int32_t& phase;
+  std::uint8_t& flag;
+  std::int32_t& cell;
+  std::int32_t& step;
+  std::int32_t& position;
+  std::int32_t enters;
+
+  // One stride: the cell alternates 1 and 2, the step and the position move on by one.
+  void Stride() {
+    cell += 1;
+    if (cell == 3) cell = 1;
+    step += 1;
+    position += 1;
+  }
+};
+
+std::array<EndingScreen::Walker, 3> EndingScreen::Walkers() {
+  return {{{p1_, v1_, k1_, k4_, p3_, 4}, {p4_, v2_, k2_, k5_, p6_, 16}, {p7_, v3_, k3_, k6_, p9_, 28}}};
+}
+
 void EndingScreen::StepScene7() {
   const bool ended = RunFrame(100);
   Cycle3(k7_);
-  // Each walker: phase word, flag, cell, step, position.
-  struct Walker {
-    std::int32_t& phase;
-    std::uint8_t& flag;
-    std::int32_t& cell;
-    std::int32_t& step;
-    std::int32_t& position;
-    std::int32_t enters;
-  };
-  Walker walkers[3] = {{p1_, v1_, k1_, k4_, p3_, 4}, {p4_, v2_, k2_, k5_, p6_, 16}, {p7_, v3_, k3_, k6_, p9_, 28}};
-  for (Walker& w : walkers) {
+  for (Walker& w : Walkers()) {
     if (f_ == w.enters) {
       w.cell = 0;
       w.flag = 1;
     }
     if (f_ == w.enters + 2) w.phase = 2;
     if (w.phase == 2) {
-      w.cell += 1;
-      if (w.cell == 3) w.cell = 1;
-      w.step += 1;
-      w.position += 1;
+      w.Stride();
       if (w.step == 45) {
         w.cell = 0;
         w.step = 0;
@@ -337,20 +346,9 @@ void EndingScreen::Timer2Scene1(HWND) {
 }
 
 void EndingScreen::Timer2Scene7() {
-  struct Walker {
-    std::int32_t& phase;
-    std::uint8_t& flag;
-    std::int32_t& cell;
-    std::int32_t& step;
-    std::int32_t& position;
-  };
-  Walker walkers[3] = {{p1_, v1_, k1_, k4_, p3_}, {p4_, v2_, k2_, k5_, p6_}, {p7_, v3_, k3_, k6_, p9_}};
-  for (Walker& w : walkers) {
+  for (Walker& w : Walkers()) {
     if (w.phase != 4) continue;
-    w.cell += 1;
-    if (w.cell == 3) w.cell = 1;
-    w.step += 1;
-    w.position += 1;
+    w.Stride();
     if (w.step == 70) {
       w.step = 0;
       w.flag = 0;  // the walker has left

@@ -3,6 +3,7 @@
 // waits for the player's left click; the game object then returns to the title with a new world.
 // Timer 1 steps the scenes (the ending changes its period itself), timer 2 (50 ms) animates the
 // sprites of scenes 1 and 7; the ending kills timer 2 at the end of scene 8.
+#include <array>
 #include <cstdint>
 
 #include "media/bitmap_bank.h"
@@ -60,6 +61,9 @@ class EndingScreen {
   void StepScene7();
   void Timer2Scene1(HWND window);
   void Timer2Scene7();
+  // The three walkers of scene 7, each a view of its own counters.
+  struct Walker;
+  std::array<Walker, 3> Walkers();
   // The brightness offset of the current scene's fade.
   std::int32_t FadeOffset() const;
   void DrawScene(class Canvas& canvas);

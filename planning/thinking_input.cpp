@@ -33,12 +33,10 @@ void ThinkingScreen::OnLButtonDown(HWND window, LPARAM point, CharacterList& cha
 }
 
 void ThinkingInput::Full(ThinkingScreen& s, HWND window, ClickLists& w) {
+  if (Readable(s, window, w, false)) return;
   switch (s.turn.menu_state) {
     case 0: MainMenu(s, window, w); break;
     case 3: MilitaryMenu(s, w); break;
-    case 5: InformationMenu(s, w); break;
-    case 6: RankingMenu(s, w); break;
-    case 8: SystemMenu(s); break;
     case 9: s.ClickEndOfPhaseQuestion(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations); break;
     case 16: ResearchMenu(s, w); break;
     case 17: ResearchList(s, w, false); break;
@@ -56,50 +54,39 @@ void ThinkingInput::Full(ThinkingScreen& s, HWND window, ClickLists& w) {
     case 38:
     case 40:
     case 41: TradeList(s, w); break;
-    case 53: CharacterInformationMenu(s, w); break;
-    case 55: CharactersByCity(s, w, false); break;
-    case 56:
-    case 57: CharacterGroupList(s); break;
-    case 58:
-    case 59: NationOrDivisionList(s); break;
-    case 62: CharacterRanking(s, w); break;
-    case 63: DivisionRanking(s, w); break;
-    case 64:
-      s.ClickLoadMenu(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations, w.cities, w.parties,
-                      w.divisions, w.name_pool, w.inhabitants, w.goods);
-      break;
-    case 65:
-      s.ClickSaveMenu(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations, w.cities, w.parties,
-                      w.divisions, w.name_pool, w.inhabitants, w.goods);
-      break;
-    case 66: s.ClickSettingsMenu(s.turn.click_x, s.turn.click_y); break;
     default: break;  // a number that is never entered: the click only repaints
   }
 }
 
 void ThinkingInput::Restricted(ThinkingScreen& s, HWND window, ClickLists& w) {
+  if (s.turn.menu_state == 0)
+    MainMenuRestricted(s, window);
+  else
+    Readable(s, window, w, true);  // the player's own menus wait for the player's turn
+}
+
+bool ThinkingInput::Readable(ThinkingScreen& s, HWND window, ClickLists& w, bool restricted) {
   switch (s.turn.menu_state) {
-    case 0: MainMenuRestricted(s, window); break;
-    case 5: InformationMenu(s, w); break;
-    case 6: RankingMenu(s, w); break;
-    case 8: SystemMenu(s); break;
-    case 53: CharacterInformationMenu(s, w); break;
-    case 55: CharactersByCity(s, w, true); break;
+    case 5: InformationMenu(s, w); return true;
+    case 6: RankingMenu(s, w); return true;
+    case 8: SystemMenu(s); return true;
+    case 53: CharacterInformationMenu(s, w); return true;
+    case 55: CharactersByCity(s, w, restricted); return true;
     case 56:
-    case 57: CharacterGroupList(s); break;
+    case 57: CharacterGroupList(s); return true;
     case 58:
-    case 59: NationOrDivisionList(s); break;
-    case 62: CharacterRanking(s, w); break;
-    case 63: DivisionRanking(s, w); break;
+    case 59: NationOrDivisionList(s); return true;
+    case 62: CharacterRanking(s, w); return true;
+    case 63: DivisionRanking(s, w); return true;
     case 64:
       s.ClickLoadMenu(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations, w.cities, w.parties,
                       w.divisions, w.name_pool, w.inhabitants, w.goods);
-      break;
+      return true;
     case 65:
       s.ClickSaveMenu(window, s.turn.click_x, s.turn.click_y, w.characters, w.nations, w.cities, w.parties,
                       w.divisions, w.name_pool, w.inhabitants, w.goods);
-      break;
-    case 66: s.ClickSettingsMenu(s.turn.click_x, s.turn.click_y); break;
-    default: break;  // the player's own menus wait for the player's turn
+      return true;
+    case 66: s.ClickSettingsMenu(s.turn.click_x, s.turn.click_y); return true;
+    default: return false;
   }
 }

@@ -114,6 +114,9 @@ class ThinkingInput {
   static void Full(ThinkingScreen& s, HWND window, ClickLists& w);
   // A computer nation's turn: only what can be read, and the system menu.
   static void Restricted(ThinkingScreen& s, HWND window, ClickLists& w);
+  // The states both kinds of turn answer (the reading menus and the system menu); false when the
+  // state is none of them. On a computer nation's turn the city list's card restarts at page 1.
+  static bool Readable(ThinkingScreen& s, HWND window, ClickLists& w, bool restricted);
 
   // menu_states.cpp
   static void MainMenu(ThinkingScreen& s, HWND window, ClickLists& w);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "planning/thinking_input.h"
 #include "platform/music.h"
 #include "world/names.h"
 #include "world/random.h"
@@ -50,9 +51,7 @@ void ThinkingScreen::Init(HWND window, CharacterList& characters, NationList& na
                           FieldPartyList&, DivisionList&, InhabitantList&, TradeGoodList&, TacticList&,
                           PolicyList&) {
   turn.menu_state = 0;
-  turn.city_arrow_state = 6;
-  ranking_table_group_ = 1;
-  ranking_column_ = 1;
+  StartCursorsAndCalendar();
 
   // A picture that does not load is simply absent; the loader has said so.
   for (NameRef name : kScreenParts) bank_.Register(name);
@@ -73,32 +72,16 @@ void ThinkingScreen::Init(HWND window, CharacterList& characters, NationList& na
   if (Nation* first = nations.GetAt(0)) turn.acting_nation_id = first->GetId();
   nations.ShuffleTurnOrder();
 
-  turn.turn_tick_counter = 10;
   turn.selected_city_index = 0;
   // At start-up nobody plays yet (the title makes a nation the player's); with no player's nation
   // the count stays as the new game left it.
   if (const Nation* player = nations.FindByComputerFlag(0)) turn.city_count = cities.CountOfNation(player->GetId());
-  if (turn.city_count == 1) {
-    turn.city_arrow_state = 6;
-  } else if (turn.city_count >= 2) {
-    if (turn.selected_city_index == 0)
-      turn.city_arrow_state = 2;
-    else if (turn.selected_city_index == turn.city_count - 1)
-      turn.city_arrow_state = 3;
-    else
-      turn.city_arrow_state = 0;
-  }
+  turn.city_arrow_state = thinking_input::ArrowState(turn.selected_city_index, turn.city_count, turn.city_arrow_state);
 
   for (City& city : cities) {
     city.ClearHiredThisTurn();
     city.ClearRiot();
   }
-  turn.game_over = 0;
-  turn.game_over_turn_count = 0;
-  turn.year = 300;
-  turn.month = 1;
-  turn.part_of_month = 1;
-  turn.turn_count = 1;
 }
 
 void ThinkingScreen::NewGame() {
@@ -121,11 +104,8 @@ void ThinkingScreen::NewGame() {
   turn.turn_order_position = 0;
   turn.menu_state = 0;
   turn.acting_nation_id = 0;
+  StartCursorsAndCalendar();
 
-  turn.turn_tick_counter = 10;
-  turn.city_arrow_state = 6;
-  ranking_table_group_ = 1;
-  ranking_column_ = 1;
   chosen_map_city_ = 0;
   turn.player_turn_open = 0;
   turn.hiring_icon_state = 0;
@@ -134,14 +114,20 @@ void ThinkingScreen::NewGame() {
   tactic_used_ = 0;
   policy_used_ = 0;
   game_speed_ = 0;
+  // The music switch keeps the player's setting.
+}
 
+void ThinkingScreen::StartCursorsAndCalendar() {
+  turn.turn_tick_counter = 10;
+  turn.city_arrow_state = 6;
+  ranking_table_group_ = 1;
+  ranking_column_ = 1;
   turn.year = 300;
   turn.month = 1;
   turn.part_of_month = 1;
   turn.turn_count = 1;
   turn.game_over = 0;
   turn.game_over_turn_count = 0;
-  // The music switch keeps the player's setting.
 }
 
 void ThinkingScreen::OnDestroy(HWND, CharacterList&, NationList&, CityList&, FieldPartyList&, DivisionList&,

@@ -274,6 +274,10 @@ class ThinkingScreen {
   CityList preview_cities;
 
  private:
+  // What set-up and a new game both start from: the pacing counter, the city arrows and the
+  // ranking's first table, and the first part of the first month of year 300 with the game running.
+  void StartCursorsAndCalendar();
+
   BitmapBank bank_;
   WorkBitmap work_bitmap_;
   // The character shown by the panels.

@@ -7,29 +7,18 @@
 
 #include "core/ending_screen.h"
 #include "platform/headless.h"
+#include "tests/support/counting_window.h"
 #include "tests/support/headless_test.h"
 
 namespace {
 
-int paints = 0;
-LRESULT CountingProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_PAINT) {
-    PAINTSTRUCT ps;
-    BeginPaint(hwnd, &ps);
-    EndPaint(hwnd, &ps);
-    ++paints;
-    return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wparam, lparam);
-}
+using test_support::paints;
 
 class EndingTest : public test_support::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    WNDCLASSA wc{0, CountingProc, "ending"};
-    RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, "ending", "VALDRIM", 0, 0, 0, 846, 508, nullptr, nullptr, nullptr, nullptr);
+    window_ = test_support::CountingWindow("ending");
     ending_.Init(window_, characters_, nations_, cities_);
     headless::ClearBoxes();  // the test has no pictures
     SetTimer(window_, 1, 200, nullptr);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/end_of_turn.h"
-#include "world/random.h"
+#include "tests/support/scripted_draws.h"
 
 namespace eot_test {
 
@@ -19,24 +19,9 @@ struct Want {
   int base = 1;
 };
 
-inline void Draws(std::vector<Want> wants) {
-  std::vector<int> raw;
-  for (const Want& w : wants) raw.push_back(w.value - w.base);
-  rng::Script(raw);
-  rng::StartRecording();
-}
-
-inline std::vector<std::pair<int, int>> Drawn() {
-  std::vector<std::pair<int, int>> out;
-  for (const rng::Draw& d : rng::StopRecording()) out.push_back({d.n, d.base});
-  return out;
-}
-
-// Every scripted value was used and no other draw was made.
-inline void ExpectScriptUsedUp() {
-  EXPECT_TRUE(rng::ScriptExhausted());
-  rng::ClearScript();
-}
+inline void Draws(std::vector<Want> wants) { test_support::ScriptDraws(wants); }
+inline std::vector<std::pair<int, int>> Drawn() { return test_support::RecordedDraws(); }
+using test_support::ExpectScriptUsedUp;
 
 struct SmallWorld {
   CharacterList characters;

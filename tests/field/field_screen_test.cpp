@@ -4,29 +4,18 @@
 
 #include "field/field_screen.h"
 #include "platform/headless.h"
+#include "tests/support/counting_window.h"
 #include "tests/support/headless_test.h"
 
 namespace {
 
-int paints = 0;
-LRESULT CountingProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_PAINT) {
-    PAINTSTRUCT ps;
-    BeginPaint(hwnd, &ps);
-    EndPaint(hwnd, &ps);
-    ++paints;
-    return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wparam, lparam);
-}
+using test_support::paints;
 
 class FieldScreenTest : public test_support::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    WNDCLASSA wc{0, CountingProc, "field"};
-    RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, "field", "VALDRIM", 0, 0, 0, 846, 508, nullptr, nullptr, nullptr, nullptr);
+    window_ = test_support::CountingWindow("field");
     ASSERT_NE(window_, nullptr);
     characters_.Add(names::Of("民間兵"), names::Of("民間兵"), names::Of("民間兵R"), names::Of("民間兵A"), 1, 100,
                     200, 1, 0, 0, 0, 4, 0, 0, 0);

@@ -13,6 +13,7 @@
 #include "field/field_screen.h"
 #include "platform/headless.h"
 #include "tests/support/headless_test.h"
+#include "tests/support/scripted_draws.h"
 #include "world/codec.h"
 #include "world/random.h"
 
@@ -23,20 +24,11 @@ struct Want {
   int base;
 };
 
-inline void Draws(std::vector<Want> wants) {
-  std::vector<int> raw;
-  for (const Want& w : wants) raw.push_back(w.value - w.base);
-  rng::Script(raw);
-  rng::StartRecording();
-}
+inline void Draws(std::vector<Want> wants) { test_support::ScriptDraws(wants); }
 
 using DrawList = std::vector<std::pair<int, int>>;
 
-inline DrawList Drawn() {
-  DrawList out;
-  for (const rng::Draw& d : rng::StopRecording()) out.push_back({d.n, d.base});
-  return out;
-}
+inline DrawList Drawn() { return test_support::RecordedDraws(); }
 
 // Every scripted value was used up; the script is cleared either way.
 inline bool ScriptUsedUp() {

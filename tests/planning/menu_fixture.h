@@ -9,23 +9,13 @@
 
 #include "planning/thinking_screen.h"
 #include "platform/headless.h"
+#include "tests/planning/game_lists.h"
 #include "tests/support/headless_test.h"
 
 namespace menu_test {
 
 // The world lists of the game object.
-struct World {
-  CharacterList characters;
-  NationList nations;
-  CityList cities;
-  FieldPartyList parties;
-  DivisionList divisions;
-  NamePool name_pool;
-  InhabitantList inhabitants;
-  TradeGoodList goods;
-  TacticList tactics;
-  PolicyList policies;
-
+struct World : GameLists {
   // A nation with funds 10000, personnel limit 10 and no members; computer-run unless `player`.
   Nation& AddNation(std::int32_t id, bool player = false) {
     nations.Add(10 + id, id, 10000, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, id, player ? 0 : 1, 0, 0, 0, 0, 0);

@@ -11,7 +11,8 @@
 #include "core/builtin_tables.h"
 #include "planning/computer_turn.h"
 #include "planning/thinking_screen.h"
-#include "world/random.h"
+#include "tests/planning/game_lists.h"
+#include "tests/support/scripted_draws.h"
 
 namespace planning_test {
 
@@ -21,36 +22,11 @@ struct Want {
   int base = 0;
 };
 
-inline void Draws(std::vector<Want> wants) {
-  std::vector<int> raw;
-  for (const Want& w : wants) raw.push_back(w.value - w.base);
-  rng::Script(raw);
-  rng::StartRecording();
-}
+inline void Draws(std::vector<Want> wants) { test_support::ScriptDraws(wants); }
+inline std::vector<std::pair<int, int>> Drawn() { return test_support::RecordedDraws(); }
+using test_support::ExpectScriptUsedUp;
 
-inline std::vector<std::pair<int, int>> Drawn() {
-  std::vector<std::pair<int, int>> out;
-  for (const rng::Draw& d : rng::StopRecording()) out.push_back({d.n, d.base});
-  return out;
-}
-
-// Every scripted value was used and no other draw was made.
-inline void ExpectScriptUsedUp() {
-  EXPECT_TRUE(rng::ScriptExhausted());
-  rng::ClearScript();
-}
-
-struct World {
-  CharacterList characters;
-  NationList nations;
-  CityList cities;
-  FieldPartyList parties;
-  DivisionList divisions;
-  NamePool name_pool;
-  InhabitantList inhabitants;
-  TradeGoodList goods;
-  TacticList tactics;
-  PolicyList policies;
+struct World : GameLists {
   ThinkingScreen screen;
 
   World() {
