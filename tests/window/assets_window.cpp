@@ -1,5 +1,5 @@
 // The game in its real window under Xvfb, in a folder holding the pictures and tunes the build
-// generated, and two saved games. A pacing timer of the test's own (id 98, never seen by the game)
+// generated, and two saved games. A pacing timer of the test's own (never seen by the game)
 // takes the steps: the title with the pointer on the new-game button, a real click on load, the
 // load menu, back to the title, a real click on new game, two real clicks on the right arrow, the
 // nation choice. Every screenshot must equal the game's framebuffer.
@@ -12,20 +12,14 @@
 #include "core/save_slot.h"
 #include "tests/support/headless_test.h"
 #include "tests/support/owned_world.h"
+#include "tests/window/support/paced_game.h"
 #include "tests/window/support/window_shot.h"
 
 namespace {
 
-constexpr UINT_PTR kPaceTimer = 98;
 Game* game = nullptr;
 int step = 0;
-int failures = 0;
-
-void Expect(bool ok, const char* what) {
-  if (ok) return;
-  std::fprintf(stderr, "assets window: %s\n", what);
-  ++failures;
-}
+using window_test::Expect;
 
 // A nation's game in slot 1 (turn 7 of year 301) and a spectator's game in slot 3 (turn 25).
 bool SaveTwoGames() {
@@ -85,32 +79,13 @@ void Step(HWND window) {
     case 4:
       if (!Reached(game->Title().GetChosenIndex() == 2, "the right arrow moved to the third nation")) return;
       Expect(window_test::Shot("nation-choice"), "nation choice shot");
-      KillTimer(window, kPaceTimer);
+      KillTimer(window, window_test::pacing.timer);
       window_test::AskToClose();
       break;
     default:
       break;
   }
   ++step;
-}
-
-LRESULT Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_TIMER && wparam == kPaceTimer) {
-    Step(window);
-    return 0;
-  }
-  if (message == WM_CREATE) {
-    const LRESULT r = MainWindowProc(window, message, wparam, lparam);
-    SetTimer(window, kPaceTimer, 1000, nullptr);
-    return r;
-  }
-  if (message == WM_DESTROY) {
-    const LRESULT r = MainWindowProc(window, message, wparam, lparam);
-    KillTimer(window, kPaceTimer);
-    if (failures) PostQuitMessage(3);
-    return r;
-  }
-  return MainWindowProc(window, message, wparam, lparam);
 }
 
 }  // namespace
@@ -134,11 +109,13 @@ int main() {
   }
   static Game the_game;
   game = &the_game;
-  if (OpenMainWindow(the_game, nullptr, Procedure) == nullptr) return 2;
+  window_test::pacing.period_ms = 1000;
+  window_test::pacing.step = Step;
+  if (OpenMainWindow(the_game, nullptr, window_test::PacedProcedure) == nullptr) return 2;
   const int code = RunMessageLoop();
   if (step < 5) {
     std::fprintf(stderr, "assets window: only %d steps ran\n", step);
     return 4;
   }
-  return failures ? 3 : code;
+  return window_test::pacing.failures ? 3 : code;
 }
