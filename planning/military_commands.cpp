@@ -1,5 +1,7 @@
 #include "planning/military_commands.h"
 
+#include "field/field_rules.h"
+
 namespace military_commands {
 
 bool ResearchTactic(Nation& nation, Tactic& entry) {
@@ -27,13 +29,14 @@ bool UseTactic(Nation& nation, const Tactic& tactic, CharacterList& characters) 
   for (std::int32_t j = 0; j < in_battle; ++j) {
     Character* c = characters.GetNthInBattleOfNation(nation.GetId(), j);
     if (c == nullptr) break;
+    // A tactic still in force from an earlier turn ends first, its bonuses taken back as when
+    // its time runs out: the slot holds one tactic, and only its bonuses can ever be taken off.
+    field::EndTactic(*c);
     SkillSlots& slots = c->skill_slots;
     slots.SetTactic(tactic);
     slots.SetTacticActive();
     const Tactic& copy = slots.GetTactic();
     slots.SetTacticTimeLeft(copy.GetDuration());
-    // A tactic already in force is simply replaced: the new bonuses go on top of what the
-    // character has now, and the field takes them off when the new tactic runs out.
     StatsBlock& s = c->stats;
     s.SetDexterity(s.GetDexterity() + copy.GetDexterityBonus());
     s.SetEvasion(s.GetEvasion() + copy.GetEvasionBonus());

@@ -16,10 +16,11 @@ bool ResearchTactic(Nation& nation, Tactic& entry);
 bool ResearchPolicy(Nation& nation, Policy& entry);
 
 // When the nation has at least the tactic's point cost in tactics points: every character of the
-// nation in battle (field states 5 to 10) receives a copy of the tactic in its tactic slot, in
-// force for the tactic's duration, and the tactic's six bonuses on top of its current dexterity,
-// evasion, attack speed, attack technique, defence technique and healing power; then the tactics
-// points fall by the cost (once). True when the tactic was used.
+// nation in battle (field states 5 to 10) first ends the tactic it may still have in force (its
+// bonuses taken back), then receives a copy of the tactic in its tactic slot, in force for the
+// tactic's duration, and the tactic's six bonuses on top of its current dexterity, evasion,
+// attack speed, attack technique, defence technique and healing power; then the tactics points
+// fall by the cost (once). True when the tactic was used.
 bool UseTactic(Nation& nation, const Tactic& tactic, CharacterList& characters);
 
 }  // namespace military_commands

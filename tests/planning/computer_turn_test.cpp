@@ -137,6 +137,8 @@ TEST_F(ComputerTurn, TacticUseNeedsFourCharactersInBattle) {
   EXPECT_FALSE(fighters[0]->skill_slots.IsTacticActive());
 
   fighters[3]->SetStateResting();  // state 10 counts as in battle
+  // One still has last turn's 怒涛ＬＶ６ in force, its dexterity +4 on it.
+  fighters[0]->skill_slots.SetTactic(*w.tactics.FindById(26));
   fighters[0]->skill_slots.SetTacticActive();
   fighters[0]->stats.SetDexterity(50);
   std::vector<StatsBlock> before;
@@ -155,8 +157,8 @@ TEST_F(ComputerTurn, TacticUseNeedsFourCharactersInBattle) {
     EXPECT_EQ(c->stats.GetAttackSpeed(), before[i].GetAttackSpeed() + t.GetAttackSpeedBonus());
     EXPECT_EQ(c->stats.GetAttackTechnique(), before[i].GetAttackTechnique() + t.GetAttackTechniqueBonus());
   }
-  // A tactic already in force: the new bonus goes on top.
-  EXPECT_EQ(fighters[0]->stats.GetDexterity(), 50 + t.GetDexterityBonus());
+  // The tactic in force ended first: its bonus came off before the new one went on.
+  EXPECT_EQ(fighters[0]->stats.GetDexterity(), 50 - 4 + t.GetDexterityBonus());
   EXPECT_FALSE(resting.skill_slots.IsTacticActive());
 
   // The shared command refuses a tactic dearer than the points left.

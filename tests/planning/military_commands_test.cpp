@@ -181,10 +181,13 @@ TEST_F(MilitaryCommands, ATacticIsPutInForceOnEveryCharacterOfTheNationInBattleO
   screen.ClearOncePerTurnLocks();
   Click(Button(1));
   EXPECT_EQ(State(), 20);
-  // A second tactic on top of the first: its bonuses are added to the raised values.
+  // Tactic 1 over tactic 2, still in force: tactic 2 ends first and its bonuses come off, so
+  // the values carry tactic 1's bonuses only (the same six amounts here).
   Click(kDecide);
-  EXPECT_EQ(fighting.stats.GetDexterity(), 12);
   EXPECT_EQ(Player().GetTacticsValue(), 90);
+  EXPECT_EQ(fighting.skill_slots.GetTactic().GetId(), 1);
+  EXPECT_EQ(fighting.stats.GetDexterity(), 11);
+  EXPECT_EQ(pursuing.stats.GetHealingPower(), healing + 6);
 }
 
 TEST_F(MilitaryCommands, ATacticWithoutEnoughPointsIsRefusedAndChangesNothing) {
