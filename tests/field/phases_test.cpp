@@ -129,22 +129,24 @@ TEST_F(Phases, AFallenKingOfANationWithoutCitiesEndsItInTheSameTick) {
   EXPECT_EQ(characters.CountOfNation(3), 0);
 }
 
-TEST_F(Phases, OnlyAMarkedNationIsDissolvedAndTheOneThatMovesUpWaits) {
+TEST_F(Phases, EveryMarkedNationIsDissolvedInOnePassAndLeavesNoCityBehind) {
   nations.FindById(2)->SetDefeated();
-  nations.FindById(3)->SetDefeated();
+  nations.FindById(3)->SetDefeated();  // moves into nation 2's place when that one goes
   AddUnit(1, 2, 500, 500);
   AddUnit(2, 3, 500, 500);
+  City& held = AddCity(1, 1, 100, 100);
+  City& taken = AddCity(2, 3, 900, 900);  // taken by nation 3 after it was marked
   Dissolve();  // no defeat this tick: nothing happens
   EXPECT_EQ(nations.Count(), 4);
   defeat = 1;
   Dissolve();
+  EXPECT_EQ(defeat, 0);
   EXPECT_EQ(nations.FindById(2), nullptr);
-  ASSERT_NE(nations.FindById(3), nullptr);
-  EXPECT_EQ(characters.CountOfNation(3), 1);
-  defeat = 1;
-  Dissolve();
   EXPECT_EQ(nations.FindById(3), nullptr);
   EXPECT_EQ(nations.Count(), 2);
+  EXPECT_EQ(characters.CountOfNation(3), 0);
+  EXPECT_EQ(taken.GetOwner(), City::kNoOwner);
+  EXPECT_EQ(held.GetOwner(), 1);
 }
 
 }  // namespace
