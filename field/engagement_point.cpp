@@ -4,6 +4,7 @@
 // end up facing each other across the midpoint.
 #include <cstdint>
 
+#include "field/field_rules.h"
 #include "world/character.h"
 
 namespace {
@@ -56,5 +57,7 @@ void Character::ChooseEngagementPoint(const Character& enemy) {
     x = mid_x + Random(box.x_count, box.x_low);
     y = mid_y + Random(box.y_count, box.y_low);
   }
-  engagement_point_ = {static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)};
+  // Beside an enemy at the map's edge the spot can fall off the field, where no step can reach
+  // it: the unit would close in forever without fighting. It is held inside the field.
+  engagement_point_ = {field::ClampToField(x), field::ClampToField(y)};
 }

@@ -36,6 +36,12 @@ bool IsAllied(const NationList& nations, const Character& u, const Character& ot
 // character that is no active enemy inside the square), which nobody is to fight or walk to.
 Character* RealNearestActiveEnemy(const CharacterList& characters, const Character& u, std::int32_t r);
 
+// Every movement keeps a character inside these bounds on both axes, and so does every spot it
+// is sent to.
+constexpr std::int32_t kFieldLow = 48;
+constexpr std::int32_t kFieldHigh = 1872;
+std::int32_t ClampToField(std::int64_t v);
+
 // Roles that lead or belong to a band on the field: a capture moves their party's base, a city
 // alert wakes their party, and a knock-out carries them home.
 bool HasFieldRole(const Character& c);

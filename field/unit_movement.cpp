@@ -9,14 +9,21 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "field/field_rules.h"
 #include "world/character.h"
 #include "world/saturate.h"
 
+namespace field {
+
+std::int32_t ClampToField(std::int64_t v) {
+  return static_cast<std::int32_t>(v < kFieldLow ? kFieldLow : v > kFieldHigh ? kFieldHigh : v);
+}
+
+}  // namespace field
+
 namespace {
 
-// Every movement keeps a character inside these bounds on both axes.
-constexpr std::int32_t kFieldLow = 48;
-constexpr std::int32_t kFieldHigh = 1872;
+using field::ClampToField;
 
 constexpr std::int32_t kWalkFrame[4] = {0, 1, 0, 2};
 constexpr std::int32_t kCombatFrame[4] = {2, 0, 2, 0};
@@ -24,10 +31,6 @@ constexpr std::int32_t kCombatFrame[4] = {2, 0, 2, 0};
 Point PositionOf(const Character& c) {
   Point p;
   return c.GetPosition(p);
-}
-
-std::int32_t ClampToField(std::int64_t v) {
-  return static_cast<std::int32_t>(v < kFieldLow ? kFieldLow : v > kFieldHigh ? kFieldHigh : v);
 }
 
 void ClampPosition(Character& c) {

@@ -1,6 +1,6 @@
 // One step of a unit: the split of a step between the axes by movement pattern, the walk cycle
 // with its sway and its frames, the field's bounds, arrivals, regeneration, the combat cycle with
-// its single blow, and the engagement point beside an enemy.
+// its single blow, and the engagement point beside an enemy (inside the field).
 #include <gtest/gtest.h>
 
 #include "tests/field/field_world.h"
@@ -213,6 +213,25 @@ TEST_F(UnitMovement, EngagementPointLiesOnTheUnitsOwnSideOfTheMidpoint) {
   Draws({{2, 1}, {-17, -17}, {14, -15}});
   u.ChooseEngagementPoint(e);
   EXPECT_EQ(u.GetEngagementPoint(p), (Point{63, 114}));
+  EXPECT_EQ(Drawn(), (DrawList{{3, 1}, {5, -17}, {30, -15}}));
+}
+
+TEST_F(UnitMovement, EngagementPointBesideAnEnemyAtTheEdgeStaysOnTheField) {
+  Character& e = AddUnit(1, 2, 1860, 1872);
+  Character& u = AddUnit(2, 1, 1872, 1872);
+  Point p;
+  // Right of it on the top row (band 7), midpoint (1866, 1872): slot 8 reaches 21 px right and
+  // 14 px up, beyond both edges; the draws stay the same.
+  Draws({{2, 1}, {21, 17}, {14, -15}});
+  u.ChooseEngagementPoint(e);
+  EXPECT_EQ(u.GetEngagementPoint(p), (Point{1872, 1872}));
+  // Left of one in the bottom corner (band 15), midpoint (54, 48): slot 0 reaches 17 px left and
+  // 15 px down.
+  e.SetPosition(60, 48);
+  u.SetPosition(48, 48);
+  Draws({{2, 1}, {-17, -17}, {-15, -15}});
+  u.ChooseEngagementPoint(e);
+  EXPECT_EQ(u.GetEngagementPoint(p), (Point{48, 48}));
   EXPECT_EQ(Drawn(), (DrawList{{3, 1}, {5, -17}, {30, -15}}));
 }
 
