@@ -68,6 +68,14 @@ bool HasFieldRole(const Character& c) {
   }
 }
 
+void AddDivisionFame(DivisionList& divisions, const Character& c, std::int32_t amount) {
+  if (c.GetDivisionId() == 0) return;
+  Division* d = divisions.FindById(c.GetDivisionId());
+  if (!d) return;
+  const std::int32_t fame = SaturateToI32(std::int64_t{d->GetFame()} + amount);
+  d->SetFame(amount < 0 && fame < 0 ? 0 : fame);
+}
+
 void MoveSixStats(Character& c, const Skill& s, int sign) { MoveSix(c, s, sign); }
 
 void EndSelfBoost(Character& c) {

@@ -46,6 +46,10 @@ std::int32_t ClampToField(std::int64_t v);
 // alert wakes their party, and a knock-out carries them home.
 bool HasFieldRole(const Character& c);
 
+// The fame of the character's division (when it has one) moved by `amount`; a loss never takes
+// it below 0, as a division's fame never is.
+void AddDivisionFame(DivisionList& divisions, const Character& c, std::int32_t amount);
+
 // --- effects in force ---
 // Each ends the effect when it is in force: flag (and the targeted flag of a received boost or
 // weakening) cleared, time left 0, and its six amounts given back.

@@ -77,12 +77,6 @@ void RunAilments(Character& u) {
   }
 }
 
-void AddDivisionFame(DivisionList& divisions, const Character& c, std::int32_t amount) {
-  if (c.GetDivisionId() == 0) return;
-  if (Division* d = divisions.FindById(c.GetDivisionId()))
-    d->SetFame(SaturateToI32(std::int64_t{d->GetFame()} + amount));
-}
-
 // A blow in hand (state 6 at its attack target, 7 at its duel partner): the fight step toward a
 // foe still on the field; the attack's counter runs on whatever became of the foe.
 void StrikeStep(FieldWorld& w, Character& u, Character* foe, bool count_fame) {
@@ -90,8 +84,8 @@ void StrikeStep(FieldWorld& w, Character& u, Character* foe, bool count_fame) {
     u.ActionStep(foe);
     // A knock-out raises the victor's division and lowers the fallen one's.
     if (count_fame && foe->GetState() == 12) {
-      AddDivisionFame(w.divisions, u, 1);
-      AddDivisionFame(w.divisions, *foe, -2);
+      field::AddDivisionFame(w.divisions, u, 1);
+      field::AddDivisionFame(w.divisions, *foe, -2);
     }
   }
   u.SetActionCounter(SaturateToI32(std::int64_t{u.GetActionCounter()} + 1));

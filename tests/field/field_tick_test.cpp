@@ -117,6 +117,24 @@ TEST_F(FieldTick, ARestingUnitWaitsRatherThanWalkToTheSearchsStandIn) {
   EXPECT_EQ(Pos(u), (Point{600, 500}));
 }
 
+TEST_F(FieldTick, AKnockOutRaisesTheVictorsDivisionAndLowersTheFallensNotBelowZero) {
+  divisions.Add(7001, 1, 1, 1, 5, 150, 0, 0, 0, 0, 0, 0, 0, 0, 1);
+  divisions.Add(7002, 2, 2, 1, 5, 150, 0, 0, 0, 0, 0, 0, 0, 0, 2);
+  divisions.FindById(1)->SetFame(5);
+  divisions.FindById(2)->SetFame(1);
+  Character& u = AddUnit(1, 1, 500, 500, 6);
+  Character& foe = AddUnit(2, 2, 510, 500, 6);
+  u.SetDivisionId(1);
+  foe.SetDivisionId(2);
+  u.stats.SetAttackSpeed(100);  // it attacks at once
+  foe.stats.SetHp(0);           // and any blow knocks the foe out
+  Tick();
+  EXPECT_EQ(foe.GetPrevState(), 6);
+  EXPECT_EQ(u.stats.GetKillCount(), 1);
+  EXPECT_EQ(divisions.FindById(1)->GetFame(), 6);
+  EXPECT_EQ(divisions.FindById(2)->GetFame(), 0);
+}
+
 TEST_F(FieldTick, ArrivalTakesAnUnownedCity) {
   City& city = AddCity(1, 100, 300, 300);
   AddCity(2, 2, 1500, 1500);
