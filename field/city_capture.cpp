@@ -32,10 +32,7 @@ void Capture(FieldWorld& w, Character& u, City& city, std::uint8_t& defeat) {
       defeat = 1;
     }
   }
-  if (Nation* winner = w.nations.FindById(u.GetNationId())) winner->SetCityCount(winner->GetCityCount() + 1);
-  if (loser != 100)
-    if (Nation* n = w.nations.FindById(loser)) n->SetCityCount(n->GetCityCount() - 1);
-  city.SetOwner(u.GetNationId());
+  TakeCity(w, city, u.GetNationId());
   u.SetBasePoint(at.x, at.y);
   if (HasFieldRole(u) && u.GetPartyId() != 0)
     if (const FieldParty* party = w.parties.FindById(u.GetPartyId())) party->SetBasePointAll(w.characters, at.x, at.y);
@@ -60,6 +57,15 @@ void ComeHome(FieldWorld& w, Character& u) {
 }
 
 }  // namespace
+
+void TakeCity(FieldWorld& w, City& city, std::int32_t nation) {
+  const std::int32_t loser = city.GetOwner();  // 100: nobody
+  if (loser == nation) return;
+  if (Nation* winner = w.nations.FindById(nation)) winner->SetCityCount(winner->GetCityCount() + 1);
+  if (loser != City::kNoOwner)
+    if (Nation* n = w.nations.FindById(loser)) n->SetCityCount(n->GetCityCount() - 1);
+  city.SetOwner(nation);
+}
 
 void HandleArrival(FieldWorld& w, Character& u, std::uint8_t& defeat) {
   const Point at = DestinationOf(u);

@@ -72,6 +72,9 @@ void DecideState(FieldWorld& w, Character& u);
 // cast, a new engagement point or a duel challenge; or the progress of what it has in hand.
 // `target` is the one it fights (nullptr when no real enemy stands near).
 void DecideCombat(FieldWorld& w, Character& u, Character* target, std::int32_t state);
+// The city passes to `nation`, and both nations' city counts follow (a city without owner
+// raises only the taker's); a city that is the nation's already stays as it is.
+void TakeCity(FieldWorld& w, City& city, std::int32_t nation);
 // A character that reached its destination in state 2: a capture or the end of its march.
 void HandleArrival(FieldWorld& w, Character& u, std::uint8_t& defeat);
 

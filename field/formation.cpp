@@ -95,10 +95,7 @@ void Capture(FieldWorld& w, FieldParty& party, Character& m, City& city, std::ui
       }
     }
   }
-  if (loser != 100)
-    if (Nation* n = w.nations.FindById(loser)) n->SetCityCount(n->GetCityCount() - 1);
-  if (Nation* winner = w.nations.FindById(m.GetNationId())) winner->SetCityCount(winner->GetCityCount() + 1);
-  city.SetOwner(m.GetNationId());
+  field::TakeCity(w, city, m.GetNationId());
   if (field::HasFieldRole(m)) party.SetBasePointAll(w.characters, at.x, at.y);
 }
 

@@ -184,7 +184,7 @@ class StateDecision {
     ws.SetDuelCount(SaturateToI32(std::int64_t{ws.GetDuelCount()} + 1));
     ws.SetDuelWins(SaturateToI32(std::int64_t{ws.GetDuelWins()} + 1));
     ws.ComputeWinRate();
-    AddDivisionFame(u_, 1);
+    AddDivisionFame(w_.divisions, u_, 1);
 
     StatsBlock& ls = loser.stats;
     loser.skill_slots.ClearAttacking();
@@ -193,18 +193,9 @@ class StateDecision {
     ls.SetFame(ls.GetFame() > 0 ? ls.GetFame() - 1 : 0);
     ls.SetDuelCount(SaturateToI32(std::int64_t{ls.GetDuelCount()} + 1));
     ls.ComputeWinRate();
-    AddDivisionFame(loser, -1);
+    AddDivisionFame(w_.divisions, loser, -1);
 
     BackToMarch();
-  }
-
-  // A duel moves the fame of both duellists' divisions by one; the loser's does not go below 0.
-  void AddDivisionFame(const Character& c, std::int32_t amount) {
-    if (c.GetDivisionId() == 0) return;
-    Division* d = w_.divisions.FindById(c.GetDivisionId());
-    if (!d) return;
-    const std::int32_t fame = SaturateToI32(std::int64_t{d->GetFame()} + amount);
-    d->SetFame(amount < 0 && fame < 0 ? 0 : fame);
   }
 
   void Defending() {
@@ -228,9 +219,10 @@ class StateDecision {
           PursueOn();
           if (NearBase()) u_.SetStateResting();
         } else if (!DuelNear(150) && OnBasePoint()) {
-          // Back on its own city with nobody about: the city is held again and the unit stands down.
+          // Back on its own city with nobody about: the city is held again (both nations' city
+          // counts following, as in a capture) and the unit stands down.
           const Point p = PositionOf(u_);
-          if (City* city = w_.cities.FindAtPosition(p.x, p.y)) city->SetOwner(u_.GetNationId());
+          if (City* city = w_.cities.FindAtPosition(p.x, p.y)) TakeCity(w_, *city, u_.GetNationId());
           PursueOn();
           u_.SetStateThinking();
           StandDown(u_);

@@ -159,6 +159,8 @@ TEST_F(UnitStates, DuelWonWhenThePartnerFalls) {
 
 TEST_F(UnitStates, PursuitFromTheCityAndStandingDownThere) {
   City& city = AddCity(1, 2, 500, 500);  // taken by nation 2 while the defender was out
+  nations.FindById(1)->SetCityCount(2);
+  nations.FindById(2)->SetCityCount(1);
   SetState(*u, 9);
   u->SavePrevState();
   u->SetPosition(620, 500);
@@ -176,7 +178,8 @@ TEST_F(UnitStates, PursuitFromTheCityAndStandingDownThere) {
   Decide();
   EXPECT_EQ(u->GetState(), 10);
   squatter.SetPosition(1500, 100);
-  // Back on its base with nobody about: it holds the city again and stands down.
+  // Back on its base with nobody about: it holds the city again, both nations' city counts
+  // following as in a capture, and stands down.
   SetState(*u, 9);
   u->SetPosition(500, 500);
   u->SetMorale(130);
@@ -184,6 +187,8 @@ TEST_F(UnitStates, PursuitFromTheCityAndStandingDownThere) {
   u->SetPoisonCountdown(4);
   Decide();
   EXPECT_EQ(city.GetOwner(), 1);
+  EXPECT_EQ(nations.FindById(1)->GetCityCount(), 3);
+  EXPECT_EQ(nations.FindById(2)->GetCityCount(), 0);
   EXPECT_EQ(u->GetState(), 0);
   EXPECT_EQ(u->GetMorale(), 100);
   EXPECT_FALSE(u->IsPoisoned());
