@@ -215,7 +215,10 @@ void Character::WalkToBasePoint() {
 void Character::ApproachUnit(const Character& target) {
   approach_point_ = target.position_;
   const Point goal = approach_point_;
-  WalkCycle(*this, [this, goal] { WalkMove(*this, goal, StepVector(1, goal.x, goal.y), false); });
+  // The approach takes its step vector on every tick, moving or not, so its draws come on every
+  // tick of this state (unlike the other walks, which draw only when they move).
+  const Point step = StepVector(1, goal.x, goal.y);
+  WalkCycle(*this, [this, goal, step] { WalkMove(*this, goal, step, false); });
   ClampPosition(*this);
 }
 

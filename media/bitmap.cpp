@@ -87,19 +87,24 @@ bool Bitmap::Load(const char* name) {
   height_ = info.biHeight;
 
   // Only plain bottom-up pictures with the 40-byte header are ours; anything else (top-down,
-  // compressed, other header versions, absurd sizes) is refused rather than misread.
-  if (info.biSize != kInfoHeaderBytes || info.biCompression != BI_RGB || width_ < 1 || width_ > kLargestSide ||
-      height_ < 1 || height_ > kLargestSide) {
+  // compressed, other header versions, sides above kLargestSide that a damaged file would turn
+  // into a huge allocation) is refused rather than misread. A side of 0 is a picture without
+  // pixels: it loads, and every copy and blit of it draws nothing.
+  if (info.biSize != kInfoHeaderBytes || info.biCompression != BI_RGB || width_ < 0 || width_ > kLargestSide ||
+      height_ < 0 || height_ > kLargestSide) {
     FormatBox(name);
     return false;
   }
+  const bool has_pixels = width_ > 0 && height_ > 0;
   const std::uint64_t source_pixel_bytes = bit_count_ / 8;
   const std::uint64_t source_row = (source_pixel_bytes * static_cast<std::uint64_t>(width_) + 3) / 4 * 4;
-  const std::uint64_t rows_end = pixel_offset + source_row * static_cast<std::uint64_t>(height_ - 1) +
-                                 source_pixel_bytes * static_cast<std::uint64_t>(width_);
-  if (rows_end > size) {
-    FormatBox(name);
-    return false;
+  if (has_pixels) {
+    const std::uint64_t rows_end = pixel_offset + source_row * static_cast<std::uint64_t>(height_ - 1) +
+                                   source_pixel_bytes * static_cast<std::uint64_t>(width_);
+    if (rows_end > size) {
+      FormatBox(name);
+      return false;
+    }
   }
 
   stride_ = static_cast<std::int32_t>(RowStride24(width_));
@@ -113,7 +118,9 @@ bool Bitmap::Load(const char* name) {
   }
   std::uint8_t* pixels = block_.data() + header_part;
 
-  if (bit_count_ == 8) {
+  if (!has_pixels) {
+    // Nothing to convert: the rows of the file are not read at all.
+  } else if (bit_count_ == 8) {
     // The colour table is taken to begin right behind the 40-byte info header, whatever the
     // header says of the colours used. Entries that would lie past the end of the file make the
     // file unreadable.

@@ -23,7 +23,8 @@ class Bitmap {
 
   // Loads "BITMAP/<name>.dat" (name in CP932; the file name on disk is its UTF-8 form). False
   // on any failure, after a message box captioned with the name (none when memory runs out).
-  // Called only on an empty bitmap.
+  // Called only on an empty bitmap. A file of width or height 0 loads as a picture without
+  // pixels (GetPixelBytes 0), which every copy and blit refuses; sides above 8192 are refused.
   bool Load(const char* name);
 
   // The info header at the start of the block; null until loaded.

@@ -101,9 +101,8 @@ bool ThinkingMenuPainter::MilitaryTexts() {
           TextF(dc_, 365, y, "%3d", p->GetResearchCost());
         }
       }
-      // The research value shown under the lists is the nation's building experience, as it
-      // always was.
-      if (player != nullptr) TextF(dc_, 235, 355, "研究値：%4d", player->GetBuildExp());
+      // The research points that research spends (the building experience stood here once).
+      if (player != nullptr) TextF(dc_, 235, 355, "研究値：%4d", player->GetResearchPoints());
       if (state == 17 && s_.hover_id_ == 17)
         s_.DrawTacticCard(window_, dc_, font16_, font10_, characters_, nations_, cities_, parties_, divisions_,
                           inhabitants_, tactics_, policies_);

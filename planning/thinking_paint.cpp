@@ -118,9 +118,9 @@ void ThinkingMenuPainter::Paint() {
 void ThinkingMenuPainter::Calendar() {
   TextF(dc_, 650, 210, " %4d年 %2d月", s_.turn.year, s_.turn.month);
   switch (s_.turn.part_of_month) {
-    case 1: Text(dc_, 775, 210, "上幻"); break;
-    case 2: Text(dc_, 775, 210, "中幻"); break;
-    case 3: Text(dc_, 775, 210, "下幻"); break;
+    case 1: Text(dc_, 775, 210, "上旬"); break;
+    case 2: Text(dc_, 775, 210, "中旬"); break;
+    case 3: Text(dc_, 775, 210, "下旬"); break;
     default: break;
   }
 }

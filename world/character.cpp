@@ -219,6 +219,8 @@ bool Character::LoadSaveImage(const std::uint8_t* img) {
   action_tick_count_ = codec::GetI32(img, kOffActionTickCount);
   combat_action_ = codec::GetI32(img, kOffCombatAction);
   morale_ = codec::GetI32(img, kOffMorale);
+  // The ailment slots of a record are always written clear, and a loaded character starts free
+  // of ailments whatever a foreign record holds there.
   poison_ = confusion_ = anger_ = paralysis_ = Ailment{};
   in_duel_ = codec::GetU8(img, kOffInDuel);
   duel_partner_id_ = codec::GetI32(img, kOffDuelPartnerId);

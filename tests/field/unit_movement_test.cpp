@@ -80,6 +80,17 @@ TEST_F(UnitMovement, WalkCycleMovesEverySecondTickAndSwaysOnAnAlignedAxis) {
   EXPECT_EQ(Pos(d), (Point{100, 108}));
   Point approach;
   EXPECT_EQ(d.GetApproachPoint(approach), Pos(e));
+
+  // The approach takes its step vector on every tick, also on a tick without a move; the walk
+  // home draws only when it moves.
+  d.SetPosition(90, 108);
+  Draws({{3, 2}, {4, 2}});
+  d.ActionStep(&e);  // walk step 2: no move
+  EXPECT_EQ(Pos(d), (Point{90, 108}));
+  f.ActionStep(nullptr);
+  d.ActionStep(&e);  // walk step 3: moves by the second vector
+  EXPECT_EQ(Pos(d), (Point{94, 112}));
+  EXPECT_EQ(Drawn(), (DrawList{{6, 2}, {6, 2}}));
 }
 
 TEST_F(UnitMovement, EveryRoutineKeepsTheUnitInsideTheField) {

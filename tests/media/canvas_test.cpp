@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "media/work_bitmap.h"
 #include "tests/media/media_test.h"
@@ -278,6 +279,23 @@ TEST_F(CanvasTest, NoPictureOrNoMemoryDrawsNothing) {
   EXPECT_FALSE(canvas.BlitCellRecolourCopy(nullptr, 0, 0, 0, 0, 1, 1, kKey, kCloth, kTint));
   EXPECT_FALSE(canvas.BlitCellMirrored(&empty, 0, 0, 0, 0, 1, 1, kKey));
   EXPECT_EQ(Bytes(canvas), before);
+
+  // Loaded pictures without pixels (a side of 0) draw nothing with any blit or copy.
+  for (const auto& [width, height] : {std::pair{0, 4}, std::pair{4, 0}}) {
+    auto bare = Plain(width, height, kTint);
+    EXPECT_FALSE(canvas.CopyFrom(bare.get()));
+    EXPECT_FALSE(canvas.BlitCell(bare.get(), 0, 0, 0, 0, 1, 1, kKey));
+    EXPECT_FALSE(canvas.BlitCellBlend(bare.get(), 1, 1, 0, 0, 1, 1, 20, kKey));
+    EXPECT_FALSE(canvas.BlitCellRecolour(bare.get(), 0, 0, 0, 0, 1, 1, kKey, kCloth, kTint));
+    EXPECT_FALSE(canvas.BlitCellMirrored(bare.get(), 0, 0, 0, 0, 1, 1, kKey));
+    EXPECT_FALSE(canvas.BlitCellMirroredRecolourCopy(bare.get(), 0, 0, 0, 0, 1, 1, kKey, kCloth, kTint));
+    EXPECT_EQ(Bytes(canvas), before);
+    // As the first picture of a canvas it gives the canvas neither memory nor a size.
+    Canvas fresh;
+    EXPECT_FALSE(fresh.CopyFrom(bare.get()));
+    EXPECT_EQ(fresh.GetPixels(), nullptr);
+    EXPECT_EQ(fresh.GetHeader(), nullptr);
+  }
 
   canvas.Free();
   EXPECT_EQ(canvas.GetPixels(), nullptr);

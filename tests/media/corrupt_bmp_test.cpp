@@ -63,8 +63,6 @@ std::vector<Broken> BrokenFiles() {
       {"0 bits", [] { return Patched16(Good24(), 28, 0); }},
       {"top-down rows", [] { return Patched32(Good24(), 22, static_cast<std::uint32_t>(-5)); }},
       {"negative width", [] { return Patched32(Good24(), 18, static_cast<std::uint32_t>(-6)); }},
-      {"width 0", [] { return Patched32(Good24(), 18, 0); }},
-      {"height 0", [] { return Patched32(Good24(), 22, 0); }},
       {"width 8193", [] { return Patched32(Good24(), 18, 8193); }},
       {"height 8193", [] { return Patched32(Good24(), 22, 8193); }},
       {"largest width with a small file", [] { return Patched32(Good24(), 18, 8192); }},
@@ -132,6 +130,20 @@ TEST_F(CorruptBitmap, TheUnbrokenFilesStillLoad) {
   EXPECT_EQ(b.GetPixels()[0], 0x11);
   EXPECT_EQ(b.GetPixels()[2], 0x33);
   EXPECT_TRUE(media_test::TakeBoxes().empty());
+
+  // A side of 0 is a picture without pixels: it loads, its rows are never read (even with the
+  // pixel offset past the end), and it has no pixel bytes to draw from.
+  for (const Bytes& f : {Patched32(Good24(), 18, 0), Patched32(Good8(), 22, 0),
+                         Patched32(Patched32(Good24(), 22, 0), 10, 0xFFFFFFFF), Patched32(Good8(), 18, 0)}) {
+    media_test::WriteBitmapFile(kName, f);
+    Bitmap bare;
+    ASSERT_TRUE(bare.Load(kName));
+    ASSERT_NE(bare.GetHeader(), nullptr);
+    EXPECT_EQ(std::int64_t{bare.GetHeader()->biWidth} * bare.GetHeader()->biHeight, 0);
+    EXPECT_EQ(bare.GetHeader()->biBitCount, 24);
+    EXPECT_EQ(bare.GetPixelBytes(), 0u);
+  }
+  EXPECT_TRUE(media_test::TakeBoxes().empty());
 }
 
 // Random damage to the headers and the first rows: whatever the loader decides, a refusal comes
@@ -153,8 +165,10 @@ TEST_F(CorruptBitmap, RandomHeaderDamageNeverCrashes) {
     if (loaded) {
       ++accepted;
       ASSERT_NE(b.GetHeader(), nullptr);
-      EXPECT_GE(b.GetWidth(), 1);
-      EXPECT_GE(b.GetHeight(), 1);
+      EXPECT_GE(b.GetWidth(), 0);
+      EXPECT_LE(b.GetWidth(), 8192);
+      EXPECT_GE(b.GetHeight(), 0);
+      EXPECT_LE(b.GetHeight(), 8192);
       EXPECT_EQ(b.GetHeader()->biBitCount, 24);
     }
   }

@@ -46,8 +46,9 @@ TEST_F(Menus, TacticResearchListMarksOwnedAndSelectedRowsFromItsOffset) {
     EXPECT_EQ(MarkPixel(i), Mark(i == 1 ? 6 : i == 2 ? 5 : 0)) << i;
   }
   EXPECT_TRUE(TextsAt(215, 330).empty());
-  // The value under the list is the nation's building experience.
-  EXPECT_EQ(TextAt(235, 355), "研究値：  77");
+  // The value under the list is the research points that research spends, not the building
+  // experience.
+  EXPECT_EQ(TextAt(235, 355), "研究値： 555");
   EXPECT_EQ(MenuPixel(70, 444 + 18), CellColour("思考研究メニュー板", 0, 6));
   EXPECT_EQ(MenuPixel(540, 100 + 18), CellColour("選択上下決定アイコン", 0, 3));
   EXPECT_TRUE(TextsAt(150, 390).empty());
@@ -73,6 +74,11 @@ TEST_F(Menus, TacticResearchListMarksOwnedAndSelectedRowsFromItsOffset) {
   EXPECT_EQ(TextAt(155, 450), "     攻技      防技        治     時間");
   EXPECT_EQ(TextAt(235, 410), Format("%3d", t->GetUsedPoint()));
   EXPECT_EQ(TextAt(512, 450), Format("%2d", t->GetDuration()));
+
+  // The policy research list shows the same research points.
+  Cursors().Hover() = 99;
+  PaintState(18);
+  EXPECT_EQ(TextAt(235, 355), "研究値： 555");
 }
 
 TEST_F(Menus, TacticCardShowsEveryValueOfTheHoveredTactic) {

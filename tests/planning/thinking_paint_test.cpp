@@ -94,7 +94,7 @@ TEST_F(ThinkingPaint, DateTreasuryAndTheMainMenusCityBox) {
   PaintState(0);
 
   EXPECT_EQ(TextAt(650, 210), "  300年  1月");
-  EXPECT_EQ(TextAt(775, 210), "上幻");
+  EXPECT_EQ(TextAt(775, 210), "上旬");
   EXPECT_EQ(TextAt(700, 405), "  12345 Ｇ");
   EXPECT_EQ(TextAt(650, 240), std::string("都市名：") + names::Text(city->GetName()));
   EXPECT_EQ(TextAt(650, 285), "農業値：　　  321");
@@ -116,10 +116,10 @@ TEST_F(ThinkingPaint, DateTreasuryAndTheMainMenusCityBox) {
   Thinking().SetPartOfMonth(2);
   Paint();
   EXPECT_EQ(TextAt(650, 210), "  302年 11月");
-  EXPECT_EQ(TextAt(775, 210), "中幻");
+  EXPECT_EQ(TextAt(775, 210), "中旬");
   Thinking().SetPartOfMonth(3);
   Paint();
-  EXPECT_EQ(TextAt(775, 210), "下幻");
+  EXPECT_EQ(TextAt(775, 210), "下旬");
 
   // Another nation's turn: the treasury is not shown, the city box still is.
   Thinking().SetTurnNationId(game_->Nations().GetAt(3)->GetId());
