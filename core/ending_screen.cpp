@@ -445,12 +445,11 @@ void EndingScreen::Paint(HWND, HDC dc, HFONT font1, CharacterList&, NationList&,
   if (scene_ == kWaitingScene) return;
   SelectObject(dc, font1);
   SetBkMode(dc, TRANSPARENT);
-  Canvas canvas;
-  DrawScene(canvas);
-  WorkBitmap::AdjustBrightness(canvas.GetHeader(), canvas.GetPixels(), FadeOffset());
-  WorkBitmap::StretchToDC(dc, 0, 0, 640, 480, 0, 0, 640, 480, canvas.GetHeader(), canvas.GetPixels());
+  canvas_.Clear();
+  DrawScene(canvas_);
+  WorkBitmap::AdjustBrightness(canvas_.GetHeader(), canvas_.GetPixels(), FadeOffset());
+  WorkBitmap::StretchToDC(dc, 0, 0, 640, 480, 0, 0, 640, 480, canvas_.GetHeader(), canvas_.GetPixels());
   SelectObject(dc, GetStockObject(SYSTEM_FONT));
-  canvas.Free();
 }
 
 void EndingScreen::InvalidateArea(HWND window, int left, int top, int right, int bottom) {

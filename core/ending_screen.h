@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "media/bitmap_bank.h"
+#include "media/canvas.h"
 #include "media/work_bitmap.h"
 #include "planning/thinking_screen.h"
 #include "platform/win.h"
@@ -66,10 +67,12 @@ class EndingScreen {
   std::array<Walker, 3> Walkers();
   // The brightness offset of the current scene's fade.
   std::int32_t FadeOffset() const;
-  void DrawScene(class Canvas& canvas);
+  void DrawScene(Canvas& canvas);
 
   BitmapBank bank_;
   WorkBitmap work_bitmap_;
+  // The scene's picture, composed afresh on every tick in memory kept from one paint to the next.
+  Canvas canvas_;
   std::int32_t mouse_x_ = 0, mouse_y_ = 0;
   std::int32_t click_x_ = 0, click_y_ = 0;
   std::int32_t right_click_x_ = 0, right_click_y_ = 0;

@@ -61,6 +61,12 @@ void TextF(HDC dc, int x, int y, const char* format, Args... args) {
   Text(dc, x, y, line);
 }
 
+// A canvas made new for this paint, in the memory of the last one.
+Canvas& Fresh(Canvas& canvas) {
+  canvas.Clear();
+  return canvas;
+}
+
 // Shows a composed canvas in the window.
 void Show(HDC dc, const Canvas& canvas, int x, int width) {
   WorkBitmap::StretchToDC(dc, 0, 0, width, 480, x, 0, width, 480, canvas.GetHeader(), canvas.GetPixels());
@@ -252,7 +258,7 @@ void TitleScreen::Paint(HWND window, HDC dc, HFONT font1, HFONT font2, Character
   SelectObject(dc, font1);
   SetBkMode(dc, TRANSPARENT);
   if (state_ == kMenu) {
-    Canvas main;
+    Canvas& main = Fresh(main_canvas_);
     main.CopyFrom(bank_.Get(kTitlePicture));
     // Row 2 is the plain pair of buttons, row 1 lights the new game, row 0 the load.
     const int row = hover_ == 0 ? 2 : hover_ == 1 ? 1 : 0;
@@ -261,11 +267,11 @@ void TitleScreen::Paint(HWND window, HDC dc, HFONT font1, HFONT font2, Character
   } else if (state_ == kNationChoice) {
     PaintNationChoice(window, dc, font1, font2, characters, nations, cities, divisions);
   } else if (state_ == kLoadMenu) {
-    Canvas main;
+    Canvas& main = Fresh(main_canvas_);
     main.CopyFrom(bank_.Get(kFrame));
     main.BlitCell(bank_.Get(kLoadBoard), 140, 100, 0, 0, 1, 1, kKey);
     Show(dc, main, 0, 640);
-    Canvas panel;
+    Canvas& panel = Fresh(panel_canvas_);
     panel.CopyFrom(bank_.Get(kPanelFrame));
     Show(dc, panel, 640, 200);
     SetTextColor(dc, RGB(0, 0, 0));
@@ -280,7 +286,7 @@ void TitleScreen::PaintNationChoice(HWND, HDC dc, HFONT font1, HFONT font2, Char
   const Nation* nation = nations.GetAt(chosen_index_);
   const Character* ruler = characters.GetNthOfRank(0, chosen_index_);
 
-  Canvas main;
+  Canvas& main = Fresh(main_canvas_);
   main.CopyFrom(bank_.Get(kFrame));
   main.BlitCell(bank_.Get(kChoiceBoard), 140, 100, 0, 0, 1, 1, kKey);
   // Row 3 both arrows, 1 the left one off, 2 the right one off, 0 everything off.
@@ -293,7 +299,7 @@ void TitleScreen::PaintNationChoice(HWND, HDC dc, HFONT font1, HFONT font2, Char
   if (ruler) main.BlitCell(bank_.Get(ruler->GetPortraitName()), 144, 412, 0, 0, 1, 1, kKey);
   Show(dc, main, 0, 640);
 
-  Canvas panel;
+  Canvas& panel = Fresh(panel_canvas_);
   panel.CopyFrom(bank_.Get(kPanelFrame));
   panel.BlitCell(bank_.Get(kMinimap), 4, 284, 0, 0, 1, 1, kKey);
   for (const City& city : cities) {

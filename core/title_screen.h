@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "media/bitmap_bank.h"
+#include "media/canvas.h"
 #include "media/work_bitmap.h"
 #include "planning/thinking_screen.h"
 #include "platform/win.h"
@@ -75,6 +76,10 @@ class TitleScreen {
 
   BitmapBank bank_;
   WorkBitmap work_bitmap_;
+  // The menu area's and the panel's pictures, composed afresh by every paint in memory kept from
+  // one paint to the next.
+  Canvas main_canvas_;
+  Canvas panel_canvas_;
   ThinkingScreen::Record preview_record_{};
   // Filled only by reading slot files for the load menu; never part of the game.
   CharacterList own_characters_;

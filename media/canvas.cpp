@@ -158,3 +158,9 @@ bool Canvas::BlitCellMirroredRecolourCopy(const Bitmap* b, std::int32_t x, std::
 }
 
 void Canvas::Free() { std::vector<std::uint8_t>().swap(pixels_); }
+
+void Canvas::Clear() {
+  pixels_.clear();  // keeps the capacity
+  header_ = BITMAPINFOHEADER{};
+  has_header_ = false;
+}

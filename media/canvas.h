@@ -51,6 +51,10 @@ class Canvas {
 
   // Releases the pixel memory (nothing when there is none). The header is kept.
   void Free();
+  // Makes the canvas as a new one is (no pixels, no header) but keeps its memory, so that a
+  // screen composing its picture on every tick refills the same memory: the next CopyFrom sizes
+  // the canvas afresh and everything draws exactly as on a new canvas.
+  void Clear();
 
   // The header taken from the first picture copied in; null before that.
   const BITMAPINFOHEADER* GetHeader() const { return has_header_ ? &header_ : nullptr; }

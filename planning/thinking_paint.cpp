@@ -89,8 +89,10 @@ ThinkingMenuPainter::ThinkingMenuPainter(ThinkingScreen& screen, HWND window, HD
       policies_(policies) {}
 
 void ThinkingMenuPainter::Paint() {
-  Canvas menu;
-  Canvas panel;
+  Canvas& menu = s_.menu_canvas_;
+  Canvas& panel = s_.panel_canvas_;
+  menu.Clear();
+  panel.Clear();
   SelectObject(dc_, font16_);
   SetBkMode(dc_, TRANSPARENT);
 
@@ -111,8 +113,6 @@ void ThinkingMenuPainter::Paint() {
   Calendar();
 
   SelectObject(dc_, GetStockObject(SYSTEM_FONT));
-  menu.Free();
-  panel.Free();
 }
 
 void ThinkingMenuPainter::Calendar() {

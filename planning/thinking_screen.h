@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "media/bitmap_bank.h"
+#include "media/canvas.h"
 #include "media/music_player.h"
 #include "media/music_segment.h"
 #include "media/work_bitmap.h"
@@ -280,6 +281,10 @@ class ThinkingScreen {
 
   BitmapBank bank_;
   WorkBitmap work_bitmap_;
+  // The menu area's and the panel's pictures, composed afresh by every paint in memory kept from
+  // one paint to the next (the phase repaints on every tick).
+  Canvas menu_canvas_;
+  Canvas panel_canvas_;
   // The character shown by the panels.
   Character panel_character_;
 

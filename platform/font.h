@@ -36,6 +36,9 @@ int TextAdvance(std::string_view cp932, int height, bool bold);
 // row, on a transparent background, clipped to the picture. Returns the advance in pixels.
 // The same text in the same style gives the same pixels on every run.
 int DrawCp932Text(const PixelTarget& target, int x, int y, std::string_view cp932, const TextStyle& style);
+// The same drawing the plain way, each glyph rendered afresh and blended pixel by pixel: the
+// yardstick that the tests hold the quick path's pixels to.
+int DrawCp932TextUncached(const PixelTarget& target, int x, int y, std::string_view cp932, const TextStyle& style);
 
 // False when the font file could not be opened (the text is then advanced but not drawn).
 bool FontAvailable();

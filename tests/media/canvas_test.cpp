@@ -320,6 +320,19 @@ TEST_F(CanvasTest, TheFirstCopySizesTheCanvas) {
   ASSERT_TRUE(canvas.CopyFrom(other.get()));
   EXPECT_EQ(At(canvas, 2, 1), RGB(6, 7, 8));
   EXPECT_EQ(At(canvas, 0, 0), RGB(6, 7, 8));
+
+  // Cleared, the canvas is a new one again: no picture to draw on, and the next copy sizes it.
+  canvas.Clear();
+  EXPECT_EQ(canvas.GetHeader(), nullptr);
+  EXPECT_EQ(canvas.GetPixels(), nullptr);
+  EXPECT_FALSE(canvas.BlitCell(small.get(), 0, 0, 0, 0, 1, 1, kKey));
+  ASSERT_TRUE(canvas.CopyFrom(large.get()));
+  EXPECT_EQ(canvas.GetHeader()->biWidth, 10);
+  EXPECT_EQ(Bytes(canvas), std::vector<std::uint8_t>(large->GetPixels(), large->GetPixels() + 32 * 10));
+  canvas.Clear();
+  ASSERT_TRUE(canvas.CopyFrom(small.get()));
+  EXPECT_EQ(canvas.GetHeader()->biWidth, 3);
+  EXPECT_EQ(At(canvas, 2, 1), RGB(5, 5, 5));
 }
 
 TEST_F(CanvasTest, BrightnessShiftsEveryColourByteOfEveryRowAndClamps) {

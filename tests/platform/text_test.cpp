@@ -3,6 +3,8 @@
 // drawing on any 24-bit picture.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/font.h"
@@ -207,6 +209,78 @@ TEST_F(Text, PicturesGetTheSamePixelsAsTheWindow) {
     for (int x = 0; x < w; ++x) {
       const std::uint8_t* p = picture.data() + (h - 1 - y) * stride + x * 3;
       ASSERT_EQ(RGB(p[2], p[1], p[0]), Fb().Pixel(x, y)) << x << "," << y;
+    }
+  }
+}
+
+// A broad sample of CP932 lines: every printable single byte and half-width kana, the rows of
+// symbols and kana whole, a stride through the kanji and NEC rows, and the game's own habits
+// (full-width blanks, a TAB, control bytes, a code with no character, a lead byte at the end).
+std::vector<std::string> SampleLines() {
+  std::string all;
+  for (int c = 0x20; c <= 0xDF; ++c)
+    if (c < 0x7F || c >= 0xA1) all += static_cast<char>(c);
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    if (lead == 0xA0) lead = 0xE0;
+    const int step = lead <= 0x83 ? 1 : 7;
+    for (int trail = step == 1 ? 0x40 : 0x40 + lead % 7; trail <= 0xFC; trail += step) {
+      if (trail == 0x7F) continue;
+      all += static_cast<char>(lead);
+      all += static_cast<char>(trail);
+    }
+  }
+  std::vector<std::string> lines;
+  // Lines of 32 characters; a double-byte character is never split.
+  for (std::size_t i = 0; i < all.size();) {
+    std::size_t end = i;
+    for (int k = 0; k < 32 && end < all.size(); ++k) {
+      const auto c = static_cast<unsigned char>(all[end]);
+      end += ((c >= 0x81 && c <= 0x9F) || c >= 0xE0) ? 2 : 1;
+    }
+    lines.push_back(all.substr(i, end - i));
+    i = end;
+  }
+  lines.push_back("都市名：　アルム\t　 %4d年 ※\x01\x1F" "abc\x85\x40");
+  lines.push_back("名前\x88");
+  return lines;
+}
+
+TEST(TextCache, TheQuickPathGivesExactlyThePixelsOfThePlainOne) {
+  ASSERT_TRUE(platform::FontAvailable());
+  const platform::TextStyle styles[] = {{16, true, true}, {16, true, false}, {16, false, true},
+                                        {10, true, false}, {10, false, true}, {10, true, true}};
+  const COLORREF colours[] = {RGB(0, 0, 0), RGB(30, 30, 200), RGB(200, 30, 30), RGB(255, 255, 255), RGB(90, 160, 7)};
+  const std::vector<std::string> lines = SampleLines();
+  ASSERT_GT(lines.size(), 60u);
+  // The window's top-down red-green-blue layout and the pictures' bottom-up blue-green-red one
+  // with padded rows, over a background of every shade so each blend has something to mix.
+  for (const bool picture : {false, true}) {
+    const int w = 840, h = 480, stride = picture ? w * 3 + 4 : w * 3;
+    std::vector<std::uint8_t> quick(static_cast<std::size_t>(stride) * h);
+    for (std::size_t i = 0; i < quick.size(); ++i) quick[i] = static_cast<std::uint8_t>(i * 131 + 7);
+    const std::vector<std::uint8_t> background = quick;
+    std::vector<std::uint8_t> plain = quick;
+    const platform::PixelTarget q{quick.data(), w, h, stride, picture, picture};
+    const platform::PixelTarget p{plain.data(), w, h, stride, picture, picture};
+    // Twice over, the second pass across the first and from the filled cache; some lines cut
+    // off at each edge.
+    for (int pass = 0; pass < 2; ++pass) {
+      for (std::size_t k = 0; k < lines.size(); ++k) {
+        platform::TextStyle style = styles[(k + pass) % 6];
+        style.colour = colours[(k + 2 * pass) % 5];
+        const int x = static_cast<int>((k * 37 + pass * 101) % 900) - 40;
+        const int y = static_cast<int>((k * 23 + pass * 13) % 520) - 20;
+        ASSERT_EQ(platform::DrawCp932Text(q, x, y, lines[k], style),
+                  platform::DrawCp932TextUncached(p, x, y, lines[k], style));
+      }
+    }
+    std::size_t inked = 0;
+    for (std::size_t i = 0; i < quick.size(); ++i) inked += quick[i] != background[i];
+    EXPECT_GT(inked, quick.size() / 20);  // the sample covers the picture with text
+    for (int row = 0; row < h; ++row) {
+      ASSERT_TRUE(std::equal(quick.begin() + row * stride, quick.begin() + (row + 1) * stride,
+                             plain.begin() + row * stride))
+          << (picture ? "picture" : "window") << " row " << row;
     }
   }
 }
