@@ -20,6 +20,7 @@ void FieldScreen::DissolveDefeatedNations(HWND, WPARAM, CharacterList& character
       if (c->GetRank() != 0) continue;
       c->SetRankMercenary();
       c->MarkDissolved();
+      characters.DropActionsInHand(*c);
       c->Release();
     }
     const std::int32_t left = characters.CountOfNation(id);
@@ -27,6 +28,7 @@ void FieldScreen::DissolveDefeatedNations(HWND, WPARAM, CharacterList& character
       Character* c = characters.GetNthOfNation(id, 0);
       if (!c) break;
       if (c->GetRank() == 1) c->SetRankMercenary();
+      characters.DropActionsInHand(*c);
       c->Release();
     }
     nations.RemoveById(id);
