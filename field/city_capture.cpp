@@ -39,7 +39,7 @@ void Capture(FieldWorld& w, Character& u, City& city, std::uint8_t& defeat) {
 }
 
 void ComeHome(FieldWorld& w, Character& u) {
-  StandDown(u);
+  StandDown(w.characters, u);
   u.skill_slots.ClearAttacking();
   u.skill_slots.SetActionStep(0);
   u.SetStateThinking();

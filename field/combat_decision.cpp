@@ -330,7 +330,12 @@ class CombatDecision {
       if (StillCasting(weak, false)) return;
       s.ClearCastingWeaken();
       EndAction();
-      if (!t || !OnTheField(*t)) return;
+      if (!t) return;
+      if (!OnTheField(*t)) {
+        // Nothing takes effect, and the target is free to be weakened again.
+        if (!t->skill_slots.IsWeakenActive()) t->skill_slots.ClearWeakenTargeted();
+        return;
+      }
       t->skill_slots.SetWeakenActive();
       t->skill_slots.SetWeakenTimeLeft(weak.GetDuration());
       MoveSixStats(*t, weak, -1);

@@ -123,13 +123,21 @@ void EndAilments(Character& c) {
   c.SetParalysisCountdown(0);
 }
 
-void StandDown(Character& c) {
+void StandDown(const CharacterList& characters, Character& c) {
+  characters.DropActionsInHand(c);
   EndSelfBoost(c);
   EndAllyBoost(c);
   EndWeakening(c);
   EndTactic(c);
   EndAilments(c);
   c.SetMorale(100);
+}
+
+void KeepAttackOnlyOn(Character& u, const Character& foe) {
+  SkillSlots& s = u.skill_slots;
+  if (!s.IsAttacking() || s.GetAttackTargetId() == foe.GetId()) return;
+  s.ClearAttacking();
+  s.SetActionStep(0);
 }
 
 void CountDownEffects(Character& c) {

@@ -58,8 +58,12 @@ void EndAllyBoost(Character& c);
 void EndWeakening(Character& c);
 void EndTactic(Character& c);
 void EndAilments(Character& c);
-// Back from a march or a pursuit: every effect in force and every ailment ends, morale 100.
-void StandDown(Character& c);
+// Back from a march or a pursuit: every effect in force and every ailment ends, morale 100, and
+// whatever the character still has in hand is given up.
+void StandDown(const CharacterList& characters, Character& c);
+// A character engaging `foe` keeps an attack in hand only when that attack is on `foe`: one
+// left over from an earlier fight would strike its old target wherever that one stands now.
+void KeepAttackOnlyOn(Character& u, const Character& foe);
 // One tick off every effect in force; an effect whose time is out ends.
 void CountDownEffects(Character& c);
 // The six amounts of a boost or weakening added (sign 1) or taken off (sign -1).

@@ -60,6 +60,7 @@ void Engage(FieldWorld& w, Character& m) {
   m.SetStateFighting();
   m.SetWalkStep(0);
   m.ClearInFormation();
+  field::KeepAttackOnlyOn(m, e);
   m.ChooseEngagementPoint(e);
   Point spot;
   if (PositionOf(m) != m.GetEngagementPoint(spot)) m.SetStateCombatMoving();
@@ -100,6 +101,7 @@ void Capture(FieldWorld& w, FieldParty& party, Character& m, City& city, std::ui
 }
 
 void EndMarch(FieldWorld& w, FieldParty& party, Character& m) {
+  w.characters.DropActionsInHand(m);
   field::EndSelfBoost(m);
   field::EndAllyBoost(m);
   field::EndWeakening(m);
@@ -206,6 +208,7 @@ void ReturnParty(FieldWorld& w, FieldParty& party, std::uint8_t& defeat) {
       m->SetBasePoint(refuge.x, refuge.y);
       m->SetPosition(refuge.x, refuge.y);
     } else {
+      l.DropActionsInHand(*m);
       m->Release();
     }
   }

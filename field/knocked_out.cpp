@@ -11,7 +11,11 @@ namespace {
 
 using field::BasePointOf;
 
-void EndEverything(Character& c) {
+// A fallen character's boosts, weakening, tactic and ailments end, and what it had in hand is
+// given up: an attack or a cast kept through a release would be carried out on its old target,
+// wherever that one stands, once the character fights again for whoever hires it.
+void EndEverything(const CharacterList& characters, Character& c) {
+  characters.DropActionsInHand(c);
   field::EndSelfBoost(c);
   field::EndAllyBoost(c);
   field::EndWeakening(c);
@@ -20,10 +24,10 @@ void EndEverything(Character& c) {
 }
 
 // A lord's or a mercenary's service ends where it falls.
-void Discharge(NationList& nations, Character& c) {
+void Discharge(const CharacterList& characters, NationList& nations, Character& c) {
   c.stats.SetHp(c.stats.GetMaxHp());
   c.stats.SetSp(c.stats.GetMaxSp());
-  EndEverything(c);
+  EndEverything(characters, c);
   c.SetMorale(100);
   c.stats.SetLastDamage(0);
   c.ClearPopup();
@@ -105,11 +109,11 @@ void FieldScreen::HandleKnockedOut(HWND, WPARAM, CharacterList& characters, Nati
   for (Character& c : characters) {
     if (c.GetState() != 12) continue;
     if (c.GetRank() == 4 || c.GetRank() == Character::kRankLord) {
-      Discharge(nations, c);
+      Discharge(characters, nations, c);
       continue;
     }
     const bool carried = carrier.CarryHome(c);
-    EndEverything(c);
+    EndEverything(characters, c);
     // A band or party leader of a nation without a city stays where it fell.
     if (!carried) continue;
     c.SetMorale(100);

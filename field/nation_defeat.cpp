@@ -26,6 +26,7 @@ void FieldScreen::DissolveDefeatedNations(HWND, WPARAM, CharacterList& character
       if (c->GetRank() != 0) continue;
       c->SetRankMercenary();
       c->MarkDissolved();
+      characters.DropActionsInHand(*c);
       c->Release();
     }
     const std::int32_t left = characters.CountOfNation(id);
@@ -33,6 +34,7 @@ void FieldScreen::DissolveDefeatedNations(HWND, WPARAM, CharacterList& character
       Character* c = characters.GetNthOfNation(id, 0);
       if (!c) break;
       if (c->GetRank() == 1) c->SetRankMercenary();
+      characters.DropActionsInHand(*c);
       c->Release();
     }
     // A nation marked earlier in the tick may have taken a city since; no city is left to a

@@ -63,15 +63,14 @@ class StateDecision {
   // Engages the enemy, or the duel partner while in a duel, and walks to the spot beside it.
   void Engage(Character& enemy) {
     Character* partner = u_.IsInDuel() ? Partner() : nullptr;
-    if (u_.IsInDuel() && partner) {
+    Character& foe = partner ? *partner : enemy;
+    KeepAttackOnlyOn(u_, foe);
+    if (partner)
       u_.SetStateDueling();
-      SetTargetPointAt(*partner);
-      u_.ChooseEngagementPoint(*partner);
-    } else {
+    else
       u_.SetStateFighting();
-      SetTargetPointAt(enemy);
-      u_.ChooseEngagementPoint(enemy);
-    }
+    SetTargetPointAt(foe);
+    u_.ChooseEngagementPoint(foe);
     u_.SetWalkStep(0);
     if (!OnEngagementPoint()) u_.SetStateCombatMoving();
   }
@@ -225,7 +224,7 @@ class StateDecision {
           if (City* city = w_.cities.FindAtPosition(p.x, p.y)) TakeCity(w_, *city, u_.GetNationId());
           PursueOn();
           u_.SetStateThinking();
-          StandDown(u_);
+          StandDown(w_.characters, u_);
         }
       } else {
         u_.SetStatePursuing();
@@ -234,7 +233,7 @@ class StateDecision {
       }
     } else if (!EnemyNear(150) && OnBasePoint()) {
       u_.SetStateThinking();
-      StandDown(u_);
+      StandDown(w_.characters, u_);
     }
   }
 

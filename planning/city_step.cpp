@@ -150,6 +150,7 @@ void CityStep(ThinkingScreen& screen, std::int32_t nation_index, std::int32_t k,
       if (c.GetNationId() != id || at.x != p.x || at.y != p.y || c.GetRank() != Character::kRankLord) continue;
       c.SetMorale(100);
       if (Nation* served = w.nations.FindById(c.GetNationId())) served->SetLordCount(served->GetLordCount() - 1);
+      w.characters.DropActionsInHand(c);
       c.Release();
       c.stats.SetHp(c.stats.GetMaxHp());
       c.stats.SetSp(c.stats.GetMaxSp());

@@ -96,6 +96,10 @@ class CharacterList : public RecordList<CharacterList, Character> {
   std::int32_t CountOwnersNearCity(const City& city, std::int32_t r) const;
   Character* GetNthOwnerNearCity(const City& city, std::int32_t n, std::int32_t r) const;
   Character* FindByDrawSlot(std::int32_t slot) const;
+  // Whatever the character has in hand is given up (it is knocked out, stands down or leaves its
+  // nation): the attack (action step 0) and the six casts; each cast on a character frees that
+  // one to be targeted again, unless the boost or weakening is already in force on it.
+  void DropActionsInHand(Character& c) const;
 
   // Targets of a skill with an area: the nearest candidate within range, then the characters of
   // its nation within area of it.

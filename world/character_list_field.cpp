@@ -1,5 +1,6 @@
 // The searches of the field map: who is near a unit or a city, the nearest enemy, the targets of
-// a skill with an area, the character under the pointer, and the painter's order.
+// a skill with an area, the character under the pointer, and the painter's order; and the giving
+// up of an attack or cast in hand, which frees the cast's target.
 //
 // They know nothing of alliances: an enemy is any character of another nation id.
 #include <cstdint>
@@ -323,5 +324,37 @@ void CharacterList::ComputeDrawOrder() {
       if (q.y == p.y && q.x > p.x) --slot;
     }
     c.SetDrawSlot(slot);
+  }
+}
+
+void CharacterList::DropActionsInHand(Character& c) const {
+  SkillSlots& s = c.skill_slots;
+  // Only the character a cast names, never the list's stand-in for an unknown id.
+  auto target = [this](std::int32_t id) -> SkillSlots* {
+    Character* t = FindById(id);
+    return t && t->GetId() == id ? &t->skill_slots : nullptr;
+  };
+  s.ClearAttacking();
+  s.SetActionStep(0);
+  s.ClearCastingSelfBoost();
+  if (s.IsCastingAllyBoost()) {
+    s.ClearCastingAllyBoost();
+    if (SkillSlots* t = target(s.GetAllyBoostTargetId()); t && !t->IsAllyBoostActive()) t->ClearAllyBoostTargeted();
+  }
+  if (s.IsCastingWeaken()) {
+    s.ClearCastingWeaken();
+    if (SkillSlots* t = target(s.GetWeakenTargetId()); t && !t->IsWeakenActive()) t->ClearWeakenTargeted();
+  }
+  if (s.IsCastingCure()) {
+    s.ClearCastingCure();
+    if (SkillSlots* t = target(s.GetCureTargetId())) t->ClearCureTargeted();
+  }
+  if (s.IsCastingAilment()) {
+    s.ClearCastingAilment();
+    if (SkillSlots* t = target(s.GetAilmentTargetId())) t->ClearAilmentTargeted();
+  }
+  if (s.IsCastingHeal()) {
+    s.ClearCastingHeal();
+    if (SkillSlots* t = target(s.GetHealTargetId())) t->ClearHealTargeted();
   }
 }
