@@ -4,9 +4,9 @@
 #include <array>
 #include <cstdio>
 #include <functional>
-#include <system_error>
-#include <filesystem>
+#include <vector>
 
+#include "core/slot_commit.h"
 #include "platform/win.h"
 #include "world/codec.h"
 #include "world/record_file.h"
@@ -15,11 +15,6 @@ namespace {
 
 // The one box of the save slots: no owner, no caption, an OK button.
 void ShowErrorBox() { MessageBoxA(nullptr, "エラー！！", "", MB_OK); }
-
-bool Exists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::exists(path, ec);
-}
 
 // Reads up to one t record from "DATAFILE/<file_name>": nullopt-like false when the file does not
 // open; `whole` tells whether all 248 bytes came.
@@ -36,43 +31,6 @@ struct SlotFile {
   std::string path;  // DATAFILE/datafile<N><kind>.dat
   std::function<bool(const std::string&)> write;
 };
-
-// Puts the nine written temporaries in place. Each old file is first moved aside, so that a
-// failure half-way can put every old file back: the slot is either all new or all old.
-bool CommitSlot(const std::vector<SlotFile>& files) {
-  std::vector<bool> had_old(files.size(), false);
-  std::size_t placed = 0;  // files whose new version is in place
-  bool ok = true;
-  for (; placed < files.size(); ++placed) {
-    const std::string& path = files[placed].path;
-    had_old[placed] = Exists(path);
-    if (had_old[placed] && std::rename(path.c_str(), (path + ".old").c_str()) != 0) {
-      had_old[placed] = false;  // nothing was moved
-      ok = false;
-      break;
-    }
-    if (std::rename((path + ".new").c_str(), path.c_str()) != 0) {
-      if (had_old[placed]) std::rename((path + ".old").c_str(), path.c_str());
-      ok = false;
-      break;
-    }
-  }
-  if (!ok) {
-    ShowErrorBox();
-    for (std::size_t i = 0; i < placed; ++i) {
-      const std::string& path = files[i].path;
-      if (had_old[i])
-        std::rename((path + ".old").c_str(), path.c_str());
-      else
-        std::remove(path.c_str());
-    }
-    for (const SlotFile& file : files) std::remove((file.path + ".new").c_str());
-    return false;
-  }
-  for (std::size_t i = 0; i < files.size(); ++i)
-    if (had_old[i]) std::remove((files[i].path + ".old").c_str());
-  return true;
-}
 
 // The indexes of the t record by which the game reaches into a list must lie inside the loaded
 // lists; ids that name nothing are legal and are not checked here.
@@ -198,6 +156,12 @@ bool SaveSlot::ReadHeaderPreview(ThinkingScreen& thinking, const char* file_name
 bool SaveSlot::Save(ThinkingScreen& thinking, CharacterList& characters, NationList& nations, CityList& cities,
                     FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
                     InhabitantList& inhabitants, TradeGoodList& goods, std::int32_t slot) {
+  // What a crash left of an earlier save of this slot is settled first; a slot whose last save
+  // cannot be put in place is not written over.
+  if (!Recover(slot)) {
+    ShowErrorBox();
+    return false;
+  }
   PackHeader(thinking);
   nations.PackAll();
   cities.PackAll();
@@ -230,22 +194,32 @@ bool SaveSlot::Save(ThinkingScreen& thinking, CharacterList& characters, NationL
   // touched only when all nine are written.
   bool all_written = true;
   for (const SlotFile& file : files) {
-    if (!file.write(file.path + ".new")) {
+    if (!file.write(slot_commit::Temporary(file.path))) {
       ShowErrorBox();
       all_written = false;
     }
   }
   if (!all_written) {
-    for (const SlotFile& file : files) std::remove((file.path + ".new").c_str());
+    slot_commit::Discard(slot);
     return false;
   }
-  return CommitSlot(files);
+  if (!slot_commit::Commit(slot)) {
+    ShowErrorBox();
+    return false;
+  }
+  return true;
 }
+
+bool SaveSlot::Recover(std::int32_t slot) { return slot < 1 || slot > 4 || slot_commit::Recover(slot); }
 
 bool SaveSlot::Load(ThinkingScreen& thinking, CharacterList& characters, NationList& nations, CityList& cities,
                     FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
                     InhabitantList& inhabitants, TradeGoodList& goods, std::int32_t slot) {
   if (slot < 1 || slot > 4) return false;
+  if (!Recover(slot)) {
+    ShowErrorBox();
+    return false;
+  }
   auto name = [slot](const char* kind) { return FileName(slot, kind); };
 
   // The whole slot is read into a staging world first; the running world is not touched until

@@ -5,9 +5,10 @@
 // autosave after every turn.
 //
 // A slot changes only as a whole: a save writes the nine files under temporary names and puts
-// them in place only when all nine were written; a load reads the nine files into a staging
-// world, checks it, and only a slot that read completely replaces the running world. Each file
-// that fails is reported with the box "エラー！！".
+// them in place in one step only when all nine were written (core/slot_commit.h: the step
+// survives a crash or a power cut); a load reads the nine files into a staging world, checks it,
+// and only a slot that read completely replaces the running world. Each file that fails is
+// reported with the box "エラー！！".
 #include <cstdint>
 #include <string>
 
@@ -40,6 +41,11 @@ class SaveSlot {
   static bool Save(ThinkingScreen& thinking, CharacterList& characters, NationList& nations, CityList& cities,
                    FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
                    InhabitantList& inhabitants, TradeGoodList& goods, std::int32_t slot);
+
+  // Finishes or undoes what a crash left of a save of the slot; everything that reads a slot
+  // calls it first. False when the slot's last save could not be put in place: its files must not
+  // be read then. True for a slot outside 1..4.
+  static bool Recover(std::int32_t slot);
 
   // Reads a t file into the turn state (the menu state becomes 8); a short file changes nothing.
   // False only when the file does not open.

@@ -128,6 +128,7 @@ void TitleScreen::OnMouseMove(HWND window, LPARAM point, CharacterList&, NationL
 }
 
 bool TitleScreen::SlotIsComplete(std::int32_t slot) {
+  if (!SaveSlot::Recover(slot)) return false;
   for (const char* kind : {"t", "c", "k", "b", "g", "d", "n", "i", "it"})
     if (!FileExists(SaveSlot::FileName(slot, kind).c_str())) return false;
   return true;
@@ -368,7 +369,7 @@ void TitleScreen::PaintSlotSummary(HDC dc, std::int32_t slot, int y) {
   own_cities_.Clear();
   own_characters_.Clear();
   preview_turn_count_ = 0;
-  const bool read = ReadHeaderPreview(SaveSlot::FileName(slot, "t").c_str()) &&
+  const bool read = SaveSlot::Recover(slot) && ReadHeaderPreview(SaveSlot::FileName(slot, "t").c_str()) &&
                     own_nations_.Load(SaveSlot::FileName(slot, "k").c_str()) &&
                     own_cities_.Load(SaveSlot::FileName(slot, "b").c_str()) &&
                     own_characters_.Load(SaveSlot::FileName(slot, "c").c_str());

@@ -24,6 +24,7 @@ std::int32_t SlotAt(std::int32_t x, std::int32_t y) {
 // A slot is offered for loading only when its header, nation, city, character, field-party and
 // division files are all there to be read.
 bool SlotCanBeRead(std::int32_t slot) {
+  if (!SaveSlot::Recover(slot)) return false;
   for (const char* kind : {"t", "k", "b", "c", "g", "d"}) {
     RecordFile f;
     if (!f.OpenRead(RecordFile::DataPath(SaveSlot::FileName(slot, kind).c_str()))) return false;

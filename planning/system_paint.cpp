@@ -77,6 +77,7 @@ void ThinkingMenuPainter::SlotPreviews() {
     Text(dc_, 150, y0, kLabels[slot - 1]);
     // A header too short to read leaves the turn count at 0, never at the previous slot's.
     s_.preview = ThinkingTurnState{};
+    if (!SaveSlot::Recover(slot)) continue;
     if (!SaveSlot::ReadHeaderPreview(s_, SaveSlot::FileName(slot, "t").c_str())) continue;
     if (!s_.preview_nations.Load(SaveSlot::FileName(slot, "k").c_str())) continue;
     if (!s_.preview_cities.Load(SaveSlot::FileName(slot, "b").c_str())) continue;

@@ -1,10 +1,11 @@
 #include "world/record_file.h"
 
 #include "world/codec.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 RecordFile::~RecordFile() {
-  if (file_) std::fclose(file_);
+  if (file_) Close();
 }
 
 std::string RecordFile::DataPath(const char* file_name) {
@@ -18,18 +19,23 @@ bool RecordFile::OpenRead(const std::string& path) {
 }
 
 bool RecordFile::OpenWrite(const std::string& path) {
-  file_ = std::fopen(path.c_str(), "wb");
+  file_ = platform::OpenFileForWriting(path);
   ok_ = file_ != nullptr;
+  if (ok_) written_path_ = path;
   return ok_;
 }
 
 bool RecordFile::Close() {
   if (!file_) return false;
   bool ok = ok_;
-  if (std::fflush(file_) != 0) ok = false;
-  if (std::ferror(file_)) ok = false;
-  if (std::fclose(file_) != 0) ok = false;
+  if (written_path_.empty()) {
+    if (std::ferror(file_)) ok = false;
+    if (std::fclose(file_) != 0) ok = false;
+  } else if (!platform::FinishWrittenFile(file_, written_path_)) {
+    ok = false;
+  }
   file_ = nullptr;
+  written_path_.clear();
   return ok;
 }
 

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/files.h"
+
 class RecordFile {
  public:
   RecordFile() = default;
@@ -17,8 +19,11 @@ class RecordFile {
   static std::string DataPath(const char* file_name);
 
   bool OpenRead(const std::string& path);
+  // Through the platform's file calls: a file written this way is on the disk once Close()
+  // returns true.
   bool OpenWrite(const std::string& path);
-  // Flushes and closes; false when anything written did not reach the file.
+  // Closes; a written file is flushed and pushed to the disk first. False when anything written
+  // did not reach the file.
   bool Close();
 
   // True only when all n bytes came.
@@ -31,6 +36,7 @@ class RecordFile {
 
  private:
   std::FILE* file_ = nullptr;
+  std::string written_path_;  // the file being written; empty while reading
   bool ok_ = true;
 };
 
@@ -43,7 +49,7 @@ bool WriteRecordFileAt(const std::string& path, Body&& body) {
   if (!f.OpenWrite(path)) return false;
   bool ok = body(f);
   ok = f.Close() && ok;
-  if (!ok) std::remove(path.c_str());
+  if (!ok) platform::RemoveFile(path);
   return ok;
 }
 
@@ -58,8 +64,8 @@ bool SaveRecordFile(const char* file_name, Body&& body) {
   if (!f.OpenWrite(temp)) return false;
   bool ok = body(f);
   ok = f.Close() && ok;
-  if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
+  if (!ok || !platform::RenameFile(temp, path)) {
+    platform::RemoveFile(temp);
     return false;
   }
   return true;

@@ -3,18 +3,27 @@
 // autosave, the after-game ticks, the ending and the return to the title, with and without music.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "core/game.h"
 #include "core/main_window.h"
 #include "core/save_slot.h"
+#include "platform/files.h"
 #include "platform/headless.h"
 #include "platform/music.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/headless_test.h"
+#include "world/codec.h"
 #include "world/random.h"
 
 namespace {
@@ -26,6 +35,36 @@ constexpr int kLoad[2] = {300, 460};
 constexpr int kRightArrow[2] = {420, 360};
 constexpr int kDecide[2] = {480, 360};
 constexpr int kSpectate[2] = {580, 360};
+
+// The crash test's hook: counts the changes to the files and ends the process at the chosen one,
+// leaving the files as a crash (kill -9) there would.
+int changes_made = 0;
+int crash_at = 0;  // 0: never
+constexpr int kCrashed = 42;
+void CountChange(platform::FileChange, const std::string&) {
+  if (++changes_made == crash_at) _exit(kCrashed);
+}
+
+// What DATAFILE/ holds: every file's bytes by name.
+using Folder = std::map<std::string, std::string>;
+Folder ReadFolder(const std::filesystem::path& dir) {
+  Folder out;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) {
+    std::ifstream in(e.path(), std::ios::binary);
+    out[e.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  return out;
+}
+void WriteFolder(const std::filesystem::path& dir, const Folder& files) {
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  for (const auto& [name, bytes] : files) std::ofstream(dir / name, std::ios::binary) << bytes;
+}
+int WaitForChild(pid_t child) {
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
 
 class GameRun : public test_support::HeadlessTest {
  protected:
@@ -39,6 +78,7 @@ class GameRun : public test_support::HeadlessTest {
     ASSERT_NE(window_, nullptr);
   }
   void TearDown() override {
+    platform::SetFileChangeHook(nullptr);
     platform::RecordMusicCalls(false);
     game_.reset();
     folder_.reset();
@@ -80,6 +120,19 @@ class GameRun : public test_support::HeadlessTest {
     ASSERT_EQ(game_->Thinking().GetMenuState(), 9);
     ASSERT_EQ(game_->GetMode(), kModeAction);
     game_->Thinking().SetMenuState(0);
+  }
+  // One whole action phase that ends in the end of turn and the autosave into slot 1.
+  void PlayToTheAutosave() {
+    EnterActionPhase();
+    game_->Field().SetPhaseEnded(1);
+    NextTick();
+  }
+  // A fresh start of the game in the same folder.
+  void Restart() {
+    game_.reset();
+    headless::Reset();
+    game_ = std::make_unique<Game>();
+    window_ = OpenMainWindow(*game_, nullptr);
   }
   std::vector<std::string> MusicCalls() {
     std::vector<std::string> out;
@@ -210,10 +263,7 @@ TEST_F(GameRun, ASlotLackingOneFileIsNotOffered) {
                              game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
                              game_->Goods(), 4));
   std::filesystem::remove(folder_->Data("datafile2n.dat"));
-  game_.reset();
-  headless::Reset();
-  game_ = std::make_unique<Game>();
-  window_ = OpenMainWindow(*game_, nullptr);
+  Restart();
   Click(kLoad);  // slot 4 is complete: the load menu opens
   ASSERT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
   headless::PostMouse(WM_LBUTTONDOWN, 570, 170);  // slot 2, one file missing: nothing
@@ -256,6 +306,79 @@ TEST_F(GameRun, ThePhasesAlternateThroughTheEndOfTurnAndTheAutosave) {
   ASSERT_TRUE(timer.has_value());
   EXPECT_EQ(timer->period, 200u);  // the game speed's period, restarted after the end of turn
   EXPECT_TRUE(headless::Boxes().empty());
+}
+
+// A spectator game's autosave cut short by a crash at each of its changes to the files in turn
+// (each in a child process that dies there), over two autosaves in a row: the next start finds
+// slot 1 holding one whole save, the one before or the new one, and its title loads it.
+TEST_F(GameRun, AnAutosaveCutShortAtAnyFileChangeLeavesSlot1OneWholeSaveThatTheTitleLoads) {
+  StartPlaying(true);
+  PlayToTheAutosave();
+  const std::filesystem::path data = folder_->Data("datafile1t.dat").parent_path();
+  const Folder first = ReadFolder(data);
+  ASSERT_EQ(first.size(), 9u);
+  // The two next autosaves as they come out uncut, and how many changes they make; the children
+  // all start from this same game, so each makes the same saves.
+  const std::filesystem::path side = folder_->Path() + "/side";
+  const pid_t reference = fork();
+  if (reference == 0) {
+    platform::SetFileChangeHook(CountChange);
+    PlayToTheAutosave();
+    WriteFolder(side / "second", ReadFolder(data));
+    PlayToTheAutosave();
+    WriteFolder(side / "third", ReadFolder(data));
+    std::ofstream(side / "changes") << changes_made;
+    _exit(0);
+  }
+  ASSERT_EQ(WaitForChild(reference), 0);
+  const std::vector<Folder> saves = {first, ReadFolder(side / "second"), ReadFolder(side / "third")};
+  ASSERT_NE(saves[0], saves[1]);
+  ASSERT_NE(saves[1], saves[2]);
+  int changes = 0;
+  std::ifstream(side / "changes") >> changes;
+  ASSERT_GT(changes, 2 * 18);  // at least the nine files written and put in place, twice
+
+  std::vector<int> outcomes;  // per crash point: which save slot 1 holds afterwards
+  for (int k = 1; k <= changes; ++k) {
+    WriteFolder(data, first);
+    const pid_t crashing = fork();
+    if (crashing == 0) {
+      crash_at = k;
+      platform::SetFileChangeHook(CountChange);
+      PlayToTheAutosave();
+      PlayToTheAutosave();
+      _exit(0);
+    }
+    ASSERT_EQ(WaitForChild(crashing), kCrashed) << "change " << k;
+    // The next start, in a child so that this game stays as it was: the title offers slot 1
+    // (the only slot) and loads it, with the turn count that its t file holds.
+    const pid_t starting = fork();
+    if (starting == 0) {
+      Restart();
+      Click(kLoad);
+      if (game_->Title().GetState() != TitleScreen::kLoadMenu) _exit(1);
+      headless::PostMouse(WM_LBUTTONDOWN, 570, 75);  // slot 1
+      headless::PumpMessages();
+      if (game_->GetMode() != kModeThinking || game_->Title().IsLoaded() != 1) _exit(2);
+      const std::string t = ReadFolder(data).at("datafile1t.dat");
+      const auto turns = codec::GetI32(reinterpret_cast<const std::uint8_t*>(t.data()), 236);
+      _exit(game_->Thinking().GetTurnCount() == turns && headless::Boxes().empty() ? 0 : 3);
+    }
+    EXPECT_EQ(WaitForChild(starting), 0) << "change " << k << ": 1 not offered, 2 not loaded, 3 other turn or box";
+    // Byte for byte one of the saves, with nothing else left in the folder.
+    const Folder now = ReadFolder(data);
+    const auto which = std::find(saves.begin(), saves.end(), now) - saves.begin();
+    ASSERT_LT(which, 3) << "change " << k << " left a slot that is no whole save";
+    outcomes.push_back(static_cast<int>(which));
+  }
+  // Cut short before its commit record is on the disk, a save leaves the one before; after it,
+  // the new one. The saves follow one another in the order of the crash points.
+  EXPECT_TRUE(std::is_sorted(outcomes.begin(), outcomes.end()));
+  for (int which : {0, 1, 2}) EXPECT_NE(std::count(outcomes.begin(), outcomes.end(), which), 0) << which;
+  std::cout << changes << " crash points over two autosaves: slot 1 held the first save after "
+            << std::count(outcomes.begin(), outcomes.end(), 0) << ", the second after "
+            << std::count(outcomes.begin(), outcomes.end(), 1) << ", the third after "
+            << std::count(outcomes.begin(), outcomes.end(), 2) << "\n";
 }
 
 TEST_F(GameRun, AFailingAutosaveShowsItsBoxAndPlayGoesOn) {
@@ -363,10 +486,7 @@ TEST_F(GameRun, AGameLoadedFromTheTitleWaitsInTheSystemMenuWithTheTimerStopped) 
                              game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
                              game_->Goods(), 2));
   // Back to a fresh title through the ending's click.
-  game_.reset();
-  headless::Reset();
-  game_ = std::make_unique<Game>();
-  window_ = OpenMainWindow(*game_, nullptr);
+  Restart();
   ASSERT_EQ(game_->Thinking().GetYear(), 300);
   Click(kLoad);
   ASSERT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
@@ -387,10 +507,7 @@ TEST_F(GameRun, ADamagedSlotKeepsTheLoadMenuAndItsTimer) {
                              game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
                              game_->Goods(), 3));
   std::filesystem::resize_file(folder_->Data("datafile3c.dat"), 1000);
-  game_.reset();
-  headless::Reset();
-  game_ = std::make_unique<Game>();
-  window_ = OpenMainWindow(*game_, nullptr);
+  Restart();
   Click(kLoad);
   ASSERT_EQ(game_->Title().GetState(), TitleScreen::kLoadMenu);
   headless::PostMouse(WM_LBUTTONDOWN, 570, 265);  // slot 3

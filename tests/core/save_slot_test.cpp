@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "core/save_slot.h"
+#include "core/slot_commit.h"
+#include "platform/files.h"
 #include "platform/headless.h"
 #include "tests/support/headless_test.h"
 #include "tests/support/owned_world.h"
@@ -44,6 +46,18 @@ struct SlotWorld {
                           w.inhabitants, w.trade_goods, slot);
   }
 };
+
+// Hooks on the save's changes to the files. The first ends the process just before the first
+// rename, as a crash there would: the nine temporaries and the commit record are on the disk.
+constexpr int kCrashed = 42;
+void CrashAtFirstRename(platform::FileChange change, const std::string&) {
+  if (change == platform::FileChange::kRename) _exit(kCrashed);
+}
+// The second sends the inhabitants' temporary of slot 2 to a full disk as it is opened.
+void InhabitantsToAFullDisk(platform::FileChange change, const std::string& path) {
+  if (change == platform::FileChange::kOpen && path.ends_with("datafile2i.dat.new"))
+    fs::create_symlink("/dev/full", path);
+}
 
 class SaveSlotTest : public test_support::HeadlessTest {
  protected:
@@ -90,6 +104,10 @@ class SaveSlotTest : public test_support::HeadlessTest {
     t.game_over = 1;
     t.game_over_turn_count = 12;
   }
+  void TearDown() override {
+    platform::SetFileChangeHook(nullptr);
+    HeadlessTest::TearDown();
+  }
 
   // Every file of a slot, by kind.
   std::map<std::string, Bytes> SlotFiles(int slot) {
@@ -106,7 +124,8 @@ class SaveSlotTest : public test_support::HeadlessTest {
     std::vector<std::string> out;
     for (const auto& e : fs::directory_iterator("DATAFILE")) {
       const std::string name = e.path().filename().string();
-      if (name.ends_with(".new") || name.ends_with(".old") || name.ends_with(".tmp")) out.push_back(name);
+      if (name.ends_with(".new") || name.ends_with(".old") || name.ends_with(".tmp") || name.ends_with(".commit"))
+        out.push_back(name);
     }
     return out;
   }
@@ -218,7 +237,7 @@ TEST_F(SaveSlotTest, AFullDiskKeepsThePreviousSlotWhole) {
   const auto before = SlotFiles(2);
   a_.thinking.SetYear(999);
   // The inhabitants' file goes to a disk that is full: the write fails only at the flush.
-  fs::create_symlink("/dev/full", fs::path("DATAFILE") / "datafile2i.dat.new");
+  platform::SetFileChangeHook(InhabitantsToAFullDisk);
   EXPECT_FALSE(a_.Save(2));
   EXPECT_EQ(SlotFiles(2), before);
   ASSERT_EQ(headless::Boxes().size(), 1u);
@@ -226,19 +245,118 @@ TEST_F(SaveSlotTest, AFullDiskKeepsThePreviousSlotWhole) {
   EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
-TEST_F(SaveSlotTest, AFileThatCannotBeRenamedKeepsThePreviousSlotWhole) {
+TEST_F(SaveSlotTest, AFileThatCannotBePutInPlaceAfterTheCommitIsPutThereLater) {
   ASSERT_TRUE(a_.Save(2));
-  const auto before = SlotFiles(2);
   a_.thinking.SetYear(999);
   a_.w.nations.GetAt(0)->SetFunds(5);
-  // The divisions' old file cannot be moved aside (a folder with something in it is in the way),
+  const auto fresh = Snapshot(a_);
+  // The divisions' file cannot be replaced (a folder with something in it stands at its name),
   // after t, k, b, c and g have already been put in place.
-  fs::create_directories(fs::path("DATAFILE") / "datafile2d.dat.old" / "x");
+  fs::remove(fs::path("DATAFILE") / "datafile2d.dat");
+  fs::create_directories(fs::path("DATAFILE") / "datafile2d.dat" / "x");
   EXPECT_FALSE(a_.Save(2));
-  EXPECT_EQ(SlotFiles(2), before);
   EXPECT_EQ(headless::Boxes().size(), 1u);
-  fs::remove_all(fs::path("DATAFILE") / "datafile2d.dat.old");
+  // The save is made (its record is on the disk) but not all in place: nothing reads the slot.
+  EXPECT_FALSE(SaveSlot::Recover(2));
+  SlotWorld b;
+  b.w.Build(99);
+  EXPECT_FALSE(b.Load(2));
+  EXPECT_EQ(b.w.characters.Count(), 126);
+  // Once the way is clear the next reader finishes it: the new save, whole.
+  fs::remove_all(fs::path("DATAFILE") / "datafile2d.dat");
+  ASSERT_TRUE(SaveSlot::Recover(2));
+  EXPECT_EQ(SlotFiles(2), fresh);
   EXPECT_TRUE(LeftoverTemporaries().empty());
+}
+
+// What a crash can leave in a slot's folder: temporaries, ".old" files of earlier versions of the
+// game and a commit record, whole, cut short or stale; each is settled so that the slot holds one
+// whole save.
+TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
+  ASSERT_TRUE(a_.Save(2));
+  const auto old = SlotFiles(2);
+  a_.thinking.SetYear(303);
+  a_.w.nations.GetAt(0)->SetFunds(11);
+  const auto fresh = Snapshot(a_);
+  // A save of the new state that dies just before its first rename.
+  const pid_t child = fork();
+  if (child == 0) {
+    platform::SetFileChangeHook(CrashAtFirstRename);
+    a_.Save(2);
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kCrashed);
+  ASSERT_EQ(SlotFiles(2), old);
+  const fs::path record = slot_commit::RecordPath(2);
+  const Bytes record_bytes = ReadAll(record);
+  std::map<std::string, Bytes> temporaries;
+  for (const char* kind : SaveSlot::kKinds)
+    temporaries[kind] = ReadAll(slot_commit::Temporary(RecordFile::DataPath(SaveSlot::FileName(2, kind).c_str())));
+  ASSERT_EQ(temporaries, fresh);
+  auto write = [](const fs::path& p, const Bytes& bytes) {
+    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                               static_cast<std::streamsize>(bytes.size()));
+  };
+  auto temporary = [](const char* kind) {
+    return fs::path(slot_commit::Temporary(RecordFile::DataPath(SaveSlot::FileName(2, kind).c_str())));
+  };
+  // The slot as the crash left it, from the old save's files.
+  auto crashed = [&] {
+    for (const char* kind : SaveSlot::kKinds) {
+      write(fs::path("DATAFILE") / SaveSlot::FileName(2, kind), old.at(kind));
+      write(temporary(kind), temporaries.at(kind));
+    }
+    write(record, record_bytes);
+  };
+  auto expect_settled = [&](const std::map<std::string, Bytes>& slot, const std::string& what) {
+    EXPECT_TRUE(SaveSlot::Recover(2)) << what;
+    EXPECT_EQ(SlotFiles(2), slot) << what;
+    EXPECT_TRUE(LeftoverTemporaries().empty()) << what;
+  };
+
+  // The record whole and every temporary as written: the save is finished, also when some of
+  // the temporaries were put in place already.
+  crashed();
+  expect_settled(fresh, "whole record");
+  crashed();
+  fs::rename(temporary("t"), fs::path("DATAFILE") / "datafile2t.dat");
+  fs::rename(temporary("k"), fs::path("DATAFILE") / "datafile2k.dat");
+  expect_settled(fresh, "two already in place");
+  // A record that does not read whole is no record: the temporaries go, the old slot stays.
+  for (std::size_t cut : {std::size_t{0}, std::size_t{100}, record_bytes.size() - 1}) {
+    crashed();
+    Bytes part = record_bytes;
+    part.resize(cut);
+    write(record, part);
+    expect_settled(old, "record cut to " + std::to_string(cut));
+  }
+  crashed();
+  Bytes bad = record_bytes;
+  bad[20] ^= 1;
+  write(record, bad);
+  expect_settled(old, "record damaged");
+  // A whole record whose temporaries are damaged or missing: the old slot, whole.
+  crashed();
+  Bytes damaged = temporaries.at("c");
+  damaged[damaged.size() / 2] ^= 0x40;
+  write(temporary("c"), damaged);
+  expect_settled(old, "temporary damaged");
+  crashed();
+  fs::remove(temporary("k"));  // a kind whose new file differs from the old
+  expect_settled(old, "temporary missing");
+  // A stale record (its temporaries gone, the slot holding another save) and ".old" files of
+  // earlier versions of the game.
+  crashed();
+  for (const char* kind : SaveSlot::kKinds) fs::remove(temporary(kind));
+  write(fs::path("DATAFILE") / "datafile2k.dat.old", old.at("k"));
+  write(fs::path("DATAFILE") / "datafile2it.dat.old", old.at("it"));
+  expect_settled(old, "stale record");
+  // Leftovers in another slot's name are not this slot's business.
+  write(fs::path("DATAFILE") / "datafile3k.dat.new", old.at("k"));
+  EXPECT_TRUE(SaveSlot::Recover(2));
+  EXPECT_EQ(LeftoverTemporaries(), std::vector<std::string>{"datafile3k.dat.new"});
 }
 
 TEST_F(SaveSlotTest, AReadOnlyFolderKeepsThePreviousSlotWhole) {
