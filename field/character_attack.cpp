@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "field/blow_watch.h"
 #include "world/character.h"
 #include "world/saturate.h"
 
@@ -64,6 +65,7 @@ std::int32_t KnockOutExp(std::int32_t attacker_level, std::int32_t defender_leve
 }  // namespace
 
 void Character::Attack(Character& defender) {
+  if (field::blow_watcher) field::blow_watcher(*this, defender);
   StatsBlock& as = stats;
   StatsBlock& ds = defender.stats;
   const SkillSlots& aslots = skill_slots;
