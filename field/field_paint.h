@@ -4,6 +4,7 @@
 // information column with the mini-map (minimap_paint.cpp) and the card of the character under
 // the mouse (field_panel_paint.cpp).
 #include <cstdint>
+#include <vector>
 
 #include "media/bitmap_bank.h"
 #include "media/canvas.h"
@@ -49,6 +50,21 @@ void DrawCharacter(Canvas& field, BitmapBank& bank, const Character& c);
 // at (left, bottom) of the column and the action-phase board.
 void ComposeColumn(Canvas& column, BitmapBank& bank, const CityList& cities, std::int32_t viewport_left,
                    std::int32_t viewport_bottom);
+
+// The information column kept from paint to paint: composed again (by ComposeColumn) only when
+// something it shows has changed since, a city's owner or its place on the mini-map, the
+// viewport, or one of its pictures.
+class InformationColumn {
+ public:
+  const Canvas& Compose(BitmapBank& bank, const CityList& cities, std::int32_t viewport_left,
+                        std::int32_t viewport_bottom);
+
+ private:
+  Canvas canvas_;
+  std::vector<std::intptr_t> shown_;   // what the canvas was composed from
+  std::vector<std::intptr_t> wanted_;  // what this paint shows, kept to spare its memory
+  bool composed_ = false;
+};
 
 // The text the panel shows for a UnitState; null for a value outside 0..13.
 const char* StateName(std::int32_t state);

@@ -44,6 +44,43 @@ bool Canvas::CopyFrom(const Bitmap* b) {
   return true;
 }
 
+bool Canvas::CopyPartFrom(const Bitmap* b, std::int32_t left, std::int32_t bottom, std::int32_t width,
+                          std::int32_t height) {
+  std::int64_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  if (b && b->GetHeader()) {
+    x0 = std::max<std::int64_t>(0, left);
+    y0 = std::max<std::int64_t>(0, bottom);
+    x1 = std::min<std::int64_t>(b->GetWidth(), std::int64_t{left} + width);
+    y1 = std::min<std::int64_t>(b->GetHeight(), std::int64_t{bottom} + height);
+  }
+  if (x0 >= x1 || y0 >= y1) {
+    pixels_.clear();  // keeps the memory
+    return false;
+  }
+  const std::int64_t w = x1 - x0, h = y1 - y0;
+  const std::int64_t stride = RowStride24(w);
+  // Every byte a blit or the window reads is copied below, so a canvas of the same size is not
+  // cleared first.
+  try {
+    pixels_.resize(static_cast<std::size_t>(stride * h));
+  } catch (const std::bad_alloc&) {
+    pixels_.clear();
+    return false;
+  }
+  const std::int64_t src_stride = b->GetStride();
+  for (std::int64_t r = 0; r < h; ++r)
+    std::memcpy(pixels_.data() + r * stride, b->GetPixels() + (y0 + r) * src_stride + 3 * x0,
+                static_cast<std::size_t>(3 * w));
+  header_ = *b->GetHeader();
+  header_.biWidth = static_cast<std::int32_t>(w);
+  header_.biHeight = static_cast<std::int32_t>(h);
+  header_.biSizeImage = static_cast<DWORD>(stride * h);
+  has_header_ = true;
+  left_ = static_cast<std::int32_t>(x0);
+  bottom_ = static_cast<std::int32_t>(y0);
+  return true;
+}
+
 template <Canvas::Ink ink, bool mirrored>
 bool Canvas::Blit(const Bitmap* b, std::int64_t x, std::int64_t y, std::int64_t col, std::int64_t row,
                   std::int64_t cols, std::int64_t rows, COLORREF key, std::int64_t percent, COLORREF from,
@@ -52,6 +89,9 @@ bool Canvas::Blit(const Bitmap* b, std::int64_t x, std::int64_t y, std::int64_t 
   const std::int64_t sheet_w = b->GetHeader()->biWidth;
   const std::int64_t sheet_h = b->GetHeader()->biHeight;
   if (sheet_w == 0 || sheet_h == 0) return false;
+  // Points of the whole picture, on a canvas that holds only a part of it.
+  x -= left_;
+  y -= bottom_;
 
   // Cell geometry as the sheets have always been cut: a cell's byte width need not be a whole
   // number of pixels, and the plain blits draw each row rounded up to 4 bytes (plus one pixel
