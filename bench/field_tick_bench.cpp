@@ -129,6 +129,11 @@ class Battle {
   }
 
   bool PicturesLoaded() const { return headless::Boxes().empty(); }
+  int OnTheField() const {
+    int n = 0;
+    for (const Character& c : w_.characters) n += Shown(c);
+    return n;
+  }
 
  private:
   int InView(int sx, int sy) const {
@@ -175,10 +180,13 @@ void BM_ActionPhaseTickWithPaint(benchmark::State& state) {
   for (int i = 0; i < 20; ++i) battle.Tick();
   const double frame_before = FrameCopyMicros();
   std::vector<double> ticks;
-  double in_view = 0;
+  double in_view = 0, on_field = 0;
   int tick = 0;
   for (auto _ : state) {
-    if (tick % 10 == 0) in_view += battle.FollowTheBattle() * 10.0;
+    if (tick % 10 == 0) {
+      in_view += battle.FollowTheBattle() * 10.0;
+      on_field += battle.OnTheField() * 10.0;
+    }
     if (hover) battle.HoverOnSomeone();
     const double start = NowMicros();
     battle.Tick();
@@ -196,6 +204,7 @@ void BM_ActionPhaseTickWithPaint(benchmark::State& state) {
   state.counters["median_frames"] = median / frame;
   state.counters["p99_frames"] = p99 / frame;
   state.counters["in_view"] = in_view / tick;
+  state.counters["on_field"] = on_field / tick;
 }
 BENCHMARK(BM_ActionPhaseTickWithPaint)
     ->Arg(0)
