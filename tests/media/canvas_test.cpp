@@ -304,6 +304,40 @@ TEST_F(CanvasTest, TheFirstCopySizesTheCanvas) {
   EXPECT_EQ(At(canvas, 0, 0), RGB(6, 7, 8));
 }
 
+TEST_F(CanvasTest, APartOfAPictureTakesThePicturesPointsAndKeepsItsMemory) {
+  auto picture = Picture(10, 8, [](int x, int y) { return RGB(10 * x, 10 * y, 9); });  // y from the bottom
+  auto sprite = Plain(2, 2, RGB(1, 2, 3));
+  Canvas canvas;
+  // Cut to the picture: columns 0..3, rows 5..7.
+  ASSERT_TRUE(canvas.CopyPartFrom(picture.get(), -2, 5, 6, 10));
+  EXPECT_EQ(canvas.GetHeader()->biWidth, 4);
+  EXPECT_EQ(canvas.GetHeader()->biHeight, 3);
+  EXPECT_EQ(canvas.GetLeft(), 0);
+  EXPECT_EQ(canvas.GetBottom(), 5);
+  EXPECT_EQ(At(canvas, 3, 0), RGB(30, 50, 9));
+  EXPECT_EQ(At(canvas, 0, 2), RGB(0, 70, 9));
+  // A blit at picture point (3, 6) lands on canvas point (3, 1), its right column cut away.
+  EXPECT_TRUE(canvas.BlitCell(sprite.get(), 3, 6, 0, 0, 1, 1, kKey));
+  EXPECT_EQ(At(canvas, 3, 1), RGB(1, 2, 3));
+  EXPECT_EQ(At(canvas, 3, 2), RGB(1, 2, 3));
+  EXPECT_EQ(At(canvas, 2, 1), RGB(20, 60, 9));
+  EXPECT_EQ(At(canvas, 3, 0), RGB(30, 50, 9));
+
+  // Refilled at the same size: the same memory, every pixel from the new part.
+  const std::uint8_t* memory = canvas.GetPixels();
+  ASSERT_TRUE(canvas.CopyPartFrom(picture.get(), 5, 1, 4, 3));
+  EXPECT_EQ(canvas.GetPixels(), memory);
+  EXPECT_EQ(At(canvas, 0, 0), RGB(50, 10, 9));
+  EXPECT_EQ(At(canvas, 3, 2), RGB(80, 30, 9));
+  // A part that misses the picture, or no picture: no pixels, so nothing is drawn or shown.
+  EXPECT_FALSE(canvas.CopyPartFrom(picture.get(), 10, 0, 5, 5));
+  EXPECT_EQ(canvas.GetPixels(), nullptr);
+  EXPECT_FALSE(canvas.BlitCell(sprite.get(), 5, 1, 0, 0, 1, 1, kKey));
+  EXPECT_FALSE(canvas.CopyPartFrom(nullptr, 0, 0, 5, 5));
+  ASSERT_TRUE(canvas.CopyPartFrom(picture.get(), 5, 1, 4, 3));
+  EXPECT_EQ(canvas.GetPixels(), memory);
+}
+
 TEST_F(CanvasTest, BrightnessShiftsEveryColourByteOfEveryRowAndClamps) {
   // Width 5: rows of 15 colour bytes padded to 16.
   auto picture = Picture(5, 3, [](int x, int y) { return RGB(20 * x, 250 - x, 100 + y); });
