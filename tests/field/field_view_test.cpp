@@ -49,7 +49,8 @@ void ReferencePaint(HWND window, FieldScreen& s, OwnedWorld& w, HFONT large, HFO
   }
   const POINT m = s.GetMouseWorldPoint();
   if ((mode == 1 || mode == 4) && s.IsHoverActive() == 1 && w.characters.HasCharacterAtPoint(m.x, m.y)) {
-    if (const Character* p = w.characters.HitTest(m.x, m.y)) field_paint::WritePanel(dc, large, small, *p, w.characters);
+    if (const Character* p = w.characters.HitTest(m.x, m.y))
+      field_paint::WritePanel(dc, large, small, *p, w.characters);
   }
   SelectObject(dc, GetStockObject(SYSTEM_FONT));
   EndPaint(window, &ps);
