@@ -3,9 +3,10 @@
 // shows it and the information column beside it, and writes the tick; a paint for the mouse
 // writes only the card of the character under it, over what the window already shows.
 //
-// Only the part in view is composed, into a canvas the screen keeps from paint to paint: every
-// character is still drawn in painter's order, and the blits clip what falls outside the part,
-// so the view shows what a whole field composed from the map would show there.
+// Only the part in view is composed, into canvases the screen keeps from paint to paint (see
+// FieldView and InformationColumn): every character is still drawn in painter's order and the
+// blits clip what falls outside the part, so the view shows what a whole field composed from the
+// map would show there.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -14,11 +15,8 @@
 #include "field/field_paint.h"
 #include "field/field_screen.h"
 #include "media/canvas.h"
-#include "world/names.h"
 
 namespace {
-
-constexpr NameRef kFieldMap = names::Of("フィールドマップⅡ");
 
 // The column's place in the window.
 constexpr int kColumnLeft = 640;
@@ -41,16 +39,9 @@ void FieldScreen::Paint(HWND, HDC dc, HFONT font1, HFONT font2, CharacterList& c
   SetBkMode(dc, TRANSPARENT);
 
   if (redraw_mode_ == 2 || redraw_mode_ == 4) {
-    Canvas& field = view_canvas_;
-    field.CopyPartFrom(bank_.Get(kFieldMap), scroll_x_ - kPartEdge, scroll_y_, view_width_ + 2 * kPartEdge,
-                       view_height_);
-    // Painter's order: the farthest up the field first, so nearer characters stand in front.
-    // Those outside the part are clipped away by their blits.
-    characters.ComputeDrawOrder();
-    for (std::int32_t slot = 0; slot < characters.Count(); ++slot) {
-      if (const Character* c = characters.FindByDrawSlot(slot)) field_paint::DrawCharacter(field, bank_, *c);
-    }
-    if (fade_step_ > 0) work_bitmap_.AdjustBrightness(field.GetHeader(), field.GetPixels(), FadeOffset(fade_step_));
+    const Canvas& field = view_.Compose(bank_, characters, scroll_x_ - kPartEdge, scroll_y_,
+                                        view_width_ + 2 * kPartEdge, view_height_,
+                                        fade_step_ > 0 ? FadeOffset(fade_step_) : 0);
     work_bitmap_.StretchToDC(dc, scroll_x_ - field.GetLeft(), scroll_y_ - field.GetBottom(), view_width_,
                              view_height_, 0, 0, kViewWidth, kViewHeight, field.GetHeader(), field.GetPixels());
 

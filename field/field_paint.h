@@ -46,6 +46,26 @@ SpriteCell ChooseSpriteCell(const Character& c);
 // Draws the character at its field position on the field picture, by ChooseSpriteCell.
 void DrawCharacter(Canvas& field, BitmapBank& bank, const Character& c);
 
+// The part of the field in view, kept from paint to paint: the map "フィールドマップⅡ" with every
+// character on it in painter's order (those outside the part are clipped away), darkened by the
+// fade's offset. When the last paint showed the same part without the fade, the canvas is that
+// map already except where its sprites were drawn, and only those areas are put back.
+class FieldView {
+ public:
+  // The part with its lower-left corner at field point (left, bottom), cut to the field.
+  const Canvas& Compose(BitmapBank& bank, CharacterList& characters, std::int32_t left, std::int32_t bottom,
+                        std::int32_t width, std::int32_t height, int fade_offset);
+
+ private:
+  Canvas canvas_;
+  std::vector<CanvasArea> drawn_;  // where the sprites on the canvas were drawn
+  // What the canvas holds: the map's part at (left_, bottom_), width_ x height_, with only the
+  // sprites of drawn_ on it.
+  const Bitmap* map_ = nullptr;
+  std::int32_t left_ = 0, bottom_ = 0, width_ = 0, height_ = 0;
+  bool map_with_sprites_ = false;
+};
+
 // The information column: its frame, the mini-map with the cities' owners, the viewport frame
 // at (left, bottom) of the column and the action-phase board.
 void ComposeColumn(Canvas& column, BitmapBank& bank, const CityList& cities, std::int32_t viewport_left,

@@ -126,7 +126,7 @@ class FieldScreen {
   WorkBitmap work_bitmap_;
   // The paint's pictures, kept from paint to paint so that a tick's paint allocates nothing: the
   // part of the field in view and the information column.
-  Canvas view_canvas_;
+  field_paint::FieldView view_;
   field_paint::InformationColumn column_;
   std::int32_t mouse_world_x_ = 0;
   std::int32_t mouse_world_y_ = 0;

@@ -67,10 +67,6 @@ bool Canvas::CopyPartFrom(const Bitmap* b, std::int32_t left, std::int32_t botto
     pixels_.clear();
     return false;
   }
-  const std::int64_t src_stride = b->GetStride();
-  for (std::int64_t r = 0; r < h; ++r)
-    std::memcpy(pixels_.data() + r * stride, b->GetPixels() + (y0 + r) * src_stride + 3 * x0,
-                static_cast<std::size_t>(3 * w));
   header_ = *b->GetHeader();
   header_.biWidth = static_cast<std::int32_t>(w);
   header_.biHeight = static_cast<std::int32_t>(h);
@@ -78,7 +74,27 @@ bool Canvas::CopyPartFrom(const Bitmap* b, std::int32_t left, std::int32_t botto
   has_header_ = true;
   left_ = static_cast<std::int32_t>(x0);
   bottom_ = static_cast<std::int32_t>(y0);
+  CopyRows(b, x0, y0, x1, y1);
   return true;
+}
+
+bool Canvas::RestoreArea(const Bitmap* b, const CanvasArea& area) {
+  if (!b || !b->GetHeader() || pixels_.empty()) return false;
+  const std::int64_t x0 = std::max<std::int64_t>({0, left_, area.left});
+  const std::int64_t y0 = std::max<std::int64_t>({0, bottom_, area.bottom});
+  const std::int64_t x1 = std::min<std::int64_t>({b->GetWidth(), std::int64_t{left_} + header_.biWidth, area.right});
+  const std::int64_t y1 =
+      std::min<std::int64_t>({b->GetHeight(), std::int64_t{bottom_} + header_.biHeight, area.top});
+  if (x0 < x1 && y0 < y1) CopyRows(b, x0, y0, x1, y1);
+  return true;
+}
+
+void Canvas::CopyRows(const Bitmap* b, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+  const std::int64_t stride = RowStride24(header_.biWidth);
+  const std::int64_t src_stride = b->GetStride();
+  for (std::int64_t y = y0; y < y1; ++y)
+    std::memcpy(pixels_.data() + (y - bottom_) * stride + 3 * (x0 - left_), b->GetPixels() + y * src_stride + 3 * x0,
+                static_cast<std::size_t>(3 * (x1 - x0)));
 }
 
 template <Canvas::Ink ink, bool mirrored>
@@ -124,6 +140,16 @@ bool Canvas::Blit(const Bitmap* b, std::int64_t x, std::int64_t y, std::int64_t 
   }
   const std::int64_t r_lo = std::max<std::int64_t>(0, -y);
   const std::int64_t r_hi = std::min(cell_h, canvas_h - y);
+
+  if (areas_ && i_lo < i_hi && r_lo < r_hi) {
+    // The bytes the columns may reach; a column astride two pixels touches both.
+    const std::int64_t first = mirrored ? dst_first - 3 * (i_hi - 1) : dst_first + 3 * i_lo;
+    const std::int64_t end = mirrored ? dst_first - 3 * i_lo + 3 : dst_first + 3 * i_hi;
+    areas_->push_back({static_cast<std::int32_t>(left_ + FloorDiv(first, 3)),
+                       static_cast<std::int32_t>(bottom_ + y + r_lo),
+                       static_cast<std::int32_t>(left_ + CeilDiv(end, 3)),
+                       static_cast<std::int32_t>(bottom_ + y + r_hi)});
+  }
 
   const Rgb key_rgb(key), from_rgb(from), to_rgb(to);
   std::uint8_t* const canvas = pixels_.data();

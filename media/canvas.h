@@ -20,6 +20,12 @@
 #include "media/bitmap.h"
 #include "platform/win.h"
 
+// A rectangle of a picture's points: x from left to right, y from bottom to top, right and top
+// excluded.
+struct CanvasArea {
+  std::int32_t left, bottom, right, top;
+};
+
 class Canvas {
  public:
   Canvas() = default;
@@ -36,6 +42,13 @@ class Canvas {
   // by CopyFrom or by CopyPartFrom, never by both.
   bool CopyPartFrom(const Bitmap* b, std::int32_t left, std::int32_t bottom, std::int32_t width,
                     std::int32_t height);
+  // Copies the area of the picture back onto a canvas filled from it by CopyPartFrom, cut to the
+  // canvas: a screen that redraws its sprites puts back only what they covered. False without
+  // pixels or picture.
+  bool RestoreArea(const Bitmap* b, const CanvasArea& area);
+  // While a list is given, every blit adds to it the area (in the picture's points, cut to the
+  // canvas) of every pixel it may have changed; nothing while it is null.
+  void RecordAreasTo(std::vector<CanvasArea>* areas) { areas_ = areas; }
 
   // Cell (col, row) of a cols x rows sheet with its lower-left corner at (x, y).
   bool BlitCell(const Bitmap* b, std::int32_t x, std::int32_t y, std::int32_t col, std::int32_t row, std::int32_t cols,
@@ -79,7 +92,11 @@ class Canvas {
   bool Blit(const Bitmap* b, std::int64_t x, std::int64_t y, std::int64_t col, std::int64_t row, std::int64_t cols,
             std::int64_t rows, COLORREF key, std::int64_t percent, COLORREF from, COLORREF to);
 
+  // Copies rows y0..y1 - 1, columns x0..x1 - 1 of the picture onto the same points of the canvas.
+  void CopyRows(const Bitmap* b, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
+
   std::vector<std::uint8_t> pixels_;
+  std::vector<CanvasArea>* areas_ = nullptr;
   BITMAPINFOHEADER header_{};
   bool has_header_ = false;
   std::int32_t left_ = 0;
