@@ -37,6 +37,7 @@ bool Canvas::CopyFrom(const Bitmap* b) {
     }
     header_ = *b->GetHeader();
     has_header_ = true;
+    left_ = bottom_ = 0;  // the whole picture
     return true;
   }
   // A picture larger than the first one copied in is cut to the canvas's memory.
