@@ -1,8 +1,12 @@
-// The picture of the action phase. A paint after a tick or a scroll rebuilds the whole field
-// from the map with every character on it (even those out of view), darkens it during the fade
-// before the ending, shows the part in view and the information column beside it, and writes the
-// tick; a paint for the mouse writes only the card of the character under it, over what the
-// window already shows.
+// The picture of the action phase. A paint after a tick or a scroll composes the part of the field
+// in view from the map with every character on it, darkens it during the fade before the ending,
+// shows it and the information column beside it, and writes the tick; a paint for the mouse
+// writes only the card of the character under it, over what the window already shows.
+//
+// Only the part in view is composed, into canvases the screen keeps from paint to paint (see
+// FieldView and InformationColumn): every character is still drawn in painter's order and the
+// blits clip what falls outside the part, so the view shows what a whole field composed from the
+// map would show there.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -11,16 +15,18 @@
 #include "field/field_paint.h"
 #include "field/field_screen.h"
 #include "media/canvas.h"
-#include "world/names.h"
 
 namespace {
-
-constexpr NameRef kFieldMap = names::Of("フィールドマップⅡ");
 
 // The column's place in the window.
 constexpr int kColumnLeft = 640;
 constexpr int kColumnWidth = 200;
 constexpr int kColumnHeight = 480;
+
+// The part composed reaches one pixel left and right of the view: a sheet whose cells are not a
+// whole number of pixels wide writes pixels astride two columns, and one astride the view's edge
+// must land as it would on the whole field, where both its columns exist.
+constexpr int kPartEdge = 1;
 
 // Each fade step takes 20 from every colour byte; past 255 everything is black anyway.
 int FadeOffset(std::int32_t step) { return static_cast<int>(std::max<std::int64_t>(-255, -20 * std::int64_t{step})); }
@@ -32,20 +38,14 @@ void FieldScreen::Paint(HWND, HDC dc, HFONT font1, HFONT font2, CharacterList& c
   SelectObject(dc, font1);
   SetBkMode(dc, TRANSPARENT);
 
-  Canvas field;
-  Canvas column;
   if (redraw_mode_ == 2 || redraw_mode_ == 4) {
-    field.CopyFrom(bank_.Get(kFieldMap));
-    // Painter's order: the farthest up the field first, so nearer characters stand in front.
-    characters.ComputeDrawOrder();
-    for (std::int32_t slot = 0; slot < characters.Count(); ++slot) {
-      if (const Character* c = characters.FindByDrawSlot(slot)) field_paint::DrawCharacter(field, bank_, *c);
-    }
-    if (fade_step_ > 0) work_bitmap_.AdjustBrightness(field.GetHeader(), field.GetPixels(), FadeOffset(fade_step_));
-    work_bitmap_.StretchToDC(dc, scroll_x_, scroll_y_, view_width_, view_height_, 0, 0, kViewWidth, kViewHeight,
-                             field.GetHeader(), field.GetPixels());
+    const Canvas& field = view_.Compose(bank_, characters, scroll_x_ - kPartEdge, scroll_y_,
+                                        view_width_ + 2 * kPartEdge, view_height_,
+                                        fade_step_ > 0 ? FadeOffset(fade_step_) : 0);
+    work_bitmap_.StretchToDC(dc, scroll_x_ - field.GetLeft(), scroll_y_ - field.GetBottom(), view_width_,
+                             view_height_, 0, 0, kViewWidth, kViewHeight, field.GetHeader(), field.GetPixels());
 
-    field_paint::ComposeColumn(column, bank_, cities, viewport_left_, viewport_bottom_);
+    const Canvas& column = column_.Compose(bank_, cities, viewport_left_, viewport_bottom_);
     work_bitmap_.StretchToDC(dc, 0, 0, kColumnWidth, kColumnHeight, kColumnLeft, 0, kColumnWidth, kColumnHeight,
                              column.GetHeader(), column.GetPixels());
 
@@ -62,6 +62,4 @@ void FieldScreen::Paint(HWND, HDC dc, HFONT font1, HFONT font2, CharacterList& c
   }
 
   SelectObject(dc, GetStockObject(SYSTEM_FONT));
-  field.Free();
-  column.Free();
 }

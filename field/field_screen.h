@@ -8,7 +8,9 @@
 // mouse (field_screen.cpp), the tick (field_tick.cpp) and the drawing (field_paint.cpp).
 #include <cstdint>
 
+#include "field/field_paint.h"
 #include "media/bitmap_bank.h"
+#include "media/canvas.h"
 #include "media/work_bitmap.h"
 #include "platform/win.h"
 #include "world/character.h"
@@ -106,6 +108,8 @@ class FieldScreen {
   const Character& GetPanelCharacter() const { return panel_character_; }
   POINT GetMouseWorldPoint() const { return {mouse_world_x_, mouse_world_y_}; }
   POINT GetClickWorldPoint() const { return {click_world_x_, click_world_y_}; }
+  // The pictures the set-up registered, for the test that composes the view as a whole field.
+  BitmapBank& GetBank() { return bank_; }
 
   // --- the drawing (field/field_paint.cpp): what the next paint redraws, set by the tests of the
   // paint as the tick and the mouse set it ---
@@ -120,6 +124,10 @@ class FieldScreen {
 
   BitmapBank bank_;
   WorkBitmap work_bitmap_;
+  // The paint's pictures, kept from paint to paint so that a tick's paint allocates nothing: the
+  // part of the field in view and the information column.
+  field_paint::FieldView view_;
+  field_paint::InformationColumn column_;
   std::int32_t mouse_world_x_ = 0;
   std::int32_t mouse_world_y_ = 0;
   std::int32_t click_world_x_ = 0;

@@ -5,9 +5,13 @@
 #include <cstdlib>
 
 #include "field/field_paint.h"
+#include "media/work_bitmap.h"
+#include "world/names.h"
 
 namespace field_paint {
 namespace {
+
+constexpr NameRef kFieldMap = names::Of("フィールドマップⅡ");
 
 // The pair of rows of an idle or walking character (6 and 7) or of a fighting one (4 and 5): the
 // lower row when it stands below the point it turns toward, the upper one otherwise.
@@ -145,6 +149,31 @@ void DrawCharacter(Canvas& field, BitmapBank& bank, const Character& c) {
         field.BlitCellRecolour(sheet, at.x, at.y, col, row, kSheetColumns, kSheetRows, kKey, kTintSource, kDuelTint);
       break;
   }
+}
+
+const Canvas& FieldView::Compose(BitmapBank& bank, CharacterList& characters, std::int32_t left, std::int32_t bottom,
+                                 std::int32_t width, std::int32_t height, int fade_offset) {
+  const Bitmap* map = bank.Get(kFieldMap);
+  if (map_with_sprites_ && map == map_ && left == left_ && bottom == bottom_ && width == width_ && height == height_) {
+    for (const CanvasArea& area : drawn_) canvas_.RestoreArea(map, area);
+  } else {
+    map_with_sprites_ = canvas_.CopyPartFrom(map, left, bottom, width, height);
+    map_ = map;
+    left_ = left, bottom_ = bottom, width_ = width, height_ = height;
+  }
+  drawn_.clear();
+  canvas_.RecordAreasTo(&drawn_);
+  // Painter's order: the farthest up the field first, so nearer characters stand in front.
+  characters.ComputeDrawOrder();
+  for (std::int32_t slot = 0; slot < characters.Count(); ++slot) {
+    if (const Character* c = characters.FindByDrawSlot(slot)) DrawCharacter(canvas_, bank, *c);
+  }
+  canvas_.RecordAreasTo(nullptr);
+  if (fade_offset != 0) {
+    WorkBitmap::AdjustBrightness(canvas_.GetHeader(), canvas_.GetPixels(), fade_offset);
+    map_with_sprites_ = false;  // every pixel has changed
+  }
+  return canvas_;
 }
 
 }  // namespace field_paint

@@ -2,6 +2,7 @@
 // dot in its owner's colour on every city, the frame of the part of the field in view, and the
 // action-phase board over the lower part of the column.
 #include <cstdint>
+#include <initializer_list>
 
 #include "field/field_paint.h"
 #include "world/names.h"
@@ -39,6 +40,28 @@ void ComposeColumn(Canvas& column, BitmapBank& bank, const CityList& cities, std
   }
   column.BlitCell(bank.Get(kViewportFrame), viewport_left, viewport_bottom, 0, 0, 1, 1, kKey);
   column.BlitCell(bank.Get(kBoard), 0, 0, 0, 0, 1, 1, kKey);
+}
+
+const Canvas& InformationColumn::Compose(BitmapBank& bank, const CityList& cities, std::int32_t viewport_left,
+                                         std::int32_t viewport_bottom) {
+  wanted_.clear();
+  for (NameRef name : {kColumnFrame, kMinimap, kNationColours, kViewportFrame, kBoard})
+    wanted_.push_back(reinterpret_cast<std::intptr_t>(bank.Get(name)));
+  wanted_.push_back(viewport_left);
+  wanted_.push_back(viewport_bottom);
+  for (const City& city : cities) {
+    Point at;
+    city.GetMinimapPosition(at);
+    wanted_.push_back(at.x);
+    wanted_.push_back(at.y);
+    wanted_.push_back(city.GetOwner());
+  }
+  if (!composed_ || wanted_ != shown_) {
+    ComposeColumn(canvas_, bank, cities, viewport_left, viewport_bottom);
+    shown_.swap(wanted_);
+    composed_ = true;
+  }
+  return canvas_;
 }
 
 }  // namespace field_paint

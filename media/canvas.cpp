@@ -37,11 +37,65 @@ bool Canvas::CopyFrom(const Bitmap* b) {
     }
     header_ = *b->GetHeader();
     has_header_ = true;
+    left_ = bottom_ = 0;  // the whole picture
     return true;
   }
   // A picture larger than the first one copied in is cut to the canvas's memory.
   std::memcpy(pixels_.data(), b->GetPixels(), std::min(bytes, pixels_.size()));
   return true;
+}
+
+bool Canvas::CopyPartFrom(const Bitmap* b, std::int32_t left, std::int32_t bottom, std::int32_t width,
+                          std::int32_t height) {
+  std::int64_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  if (b && b->GetHeader()) {
+    x0 = std::max<std::int64_t>(0, left);
+    y0 = std::max<std::int64_t>(0, bottom);
+    x1 = std::min<std::int64_t>(b->GetWidth(), std::int64_t{left} + width);
+    y1 = std::min<std::int64_t>(b->GetHeight(), std::int64_t{bottom} + height);
+  }
+  if (x0 >= x1 || y0 >= y1) {
+    pixels_.clear();  // keeps the memory
+    return false;
+  }
+  const std::int64_t w = x1 - x0, h = y1 - y0;
+  const std::int64_t stride = RowStride24(w);
+  // Every byte a blit or the window reads is copied below, so a canvas of the same size is not
+  // cleared first.
+  try {
+    pixels_.resize(static_cast<std::size_t>(stride * h));
+  } catch (const std::bad_alloc&) {
+    pixels_.clear();
+    return false;
+  }
+  header_ = *b->GetHeader();
+  header_.biWidth = static_cast<std::int32_t>(w);
+  header_.biHeight = static_cast<std::int32_t>(h);
+  header_.biSizeImage = static_cast<DWORD>(stride * h);
+  has_header_ = true;
+  left_ = static_cast<std::int32_t>(x0);
+  bottom_ = static_cast<std::int32_t>(y0);
+  CopyRows(b, x0, y0, x1, y1);
+  return true;
+}
+
+bool Canvas::RestoreArea(const Bitmap* b, const CanvasArea& area) {
+  if (!b || !b->GetHeader() || pixels_.empty()) return false;
+  const std::int64_t x0 = std::max<std::int64_t>({0, left_, area.left});
+  const std::int64_t y0 = std::max<std::int64_t>({0, bottom_, area.bottom});
+  const std::int64_t x1 = std::min<std::int64_t>({b->GetWidth(), std::int64_t{left_} + header_.biWidth, area.right});
+  const std::int64_t y1 =
+      std::min<std::int64_t>({b->GetHeight(), std::int64_t{bottom_} + header_.biHeight, area.top});
+  if (x0 < x1 && y0 < y1) CopyRows(b, x0, y0, x1, y1);
+  return true;
+}
+
+void Canvas::CopyRows(const Bitmap* b, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+  const std::int64_t stride = RowStride24(header_.biWidth);
+  const std::int64_t src_stride = b->GetStride();
+  for (std::int64_t y = y0; y < y1; ++y)
+    std::memcpy(pixels_.data() + (y - bottom_) * stride + 3 * (x0 - left_), b->GetPixels() + y * src_stride + 3 * x0,
+                static_cast<std::size_t>(3 * (x1 - x0)));
 }
 
 template <Canvas::Ink ink, bool mirrored>
@@ -52,6 +106,9 @@ bool Canvas::Blit(const Bitmap* b, std::int64_t x, std::int64_t y, std::int64_t 
   const std::int64_t sheet_w = b->GetHeader()->biWidth;
   const std::int64_t sheet_h = b->GetHeader()->biHeight;
   if (sheet_w == 0 || sheet_h == 0) return false;
+  // Points of the whole picture, on a canvas that holds only a part of it.
+  x -= left_;
+  y -= bottom_;
 
   // Cell geometry as the sheets have always been cut: a cell's byte width need not be a whole
   // number of pixels, and the plain blits draw each row rounded up to 4 bytes (plus one pixel
@@ -84,6 +141,16 @@ bool Canvas::Blit(const Bitmap* b, std::int64_t x, std::int64_t y, std::int64_t 
   }
   const std::int64_t r_lo = std::max<std::int64_t>(0, -y);
   const std::int64_t r_hi = std::min(cell_h, canvas_h - y);
+
+  if (areas_ && i_lo < i_hi && r_lo < r_hi) {
+    // The bytes the columns may reach; a column astride two pixels touches both.
+    const std::int64_t first = mirrored ? dst_first - 3 * (i_hi - 1) : dst_first + 3 * i_lo;
+    const std::int64_t end = mirrored ? dst_first - 3 * i_lo + 3 : dst_first + 3 * i_hi;
+    areas_->push_back({static_cast<std::int32_t>(left_ + FloorDiv(first, 3)),
+                       static_cast<std::int32_t>(bottom_ + y + r_lo),
+                       static_cast<std::int32_t>(left_ + CeilDiv(end, 3)),
+                       static_cast<std::int32_t>(bottom_ + y + r_hi)});
+  }
 
   const Rgb key_rgb(key), from_rgb(from), to_rgb(to);
   std::uint8_t* const canvas = pixels_.data();

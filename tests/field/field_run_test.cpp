@@ -13,6 +13,7 @@
 #include "core/end_of_turn.h"
 #include "tests/field/field_world.h"
 #include "tests/support/owned_world.h"
+#include "tests/support/sorties.h"
 
 namespace {
 
@@ -29,33 +30,6 @@ struct Tally {
   int fights = 0;
   int defeated_nations = 0;
 };
-
-// The thinking phase's part, reduced: every nation's healthy idle characters on its cities go
-// out, each with an even chance, against one of the cities within 500 that it does not own.
-void SendSorties(OwnedWorld& w, Tally& tally) {
-  for (const Nation& n : w.nations) {
-    const std::int32_t nation = n.GetId();
-    for (std::int32_t k = 0; k < w.cities.CountOfNation(nation); ++k) {
-      Point at;
-      w.cities.GetNthOfNation(nation, k)->GetPosition(at);
-      const std::int32_t targets = w.cities.CountNearby(at.x, at.y, nation, 0, 500);
-      if (targets == 0) continue;
-      for (Character& c : w.characters) {
-        if (c.GetNationId() != nation || Pos(c) != at || c.GetState() != 0 || c.GetOrder() != Character::kOrderFree)
-          continue;
-        if (c.stats.GetHp() < c.stats.GetMaxHp() * 8 / 10 || rng::Random(2, 0) == 0) continue;
-        const City* target = w.cities.GetNthNearby(at.x, at.y, nation, 0, rng::Random(targets, 0), 500);
-        if (!target) continue;
-        Point to;
-        target->GetPosition(to);
-        c.SetOrderSortie();
-        c.SetDestination(to.x, to.y);
-        c.SetStateMoving();
-        ++tally.sorties;
-      }
-    }
-  }
-}
 
 // Positions on the field or not placed at all, HP within its bounds, every character once.
 void ExpectIntact(const OwnedWorld& w, int phase, int tick) {
@@ -119,7 +93,7 @@ class FieldRun : public test_support::HeadlessTest {
     std::map<std::int32_t, std::int32_t> kills_at_start;
     for (const Character& c : w.characters) kills_at_start[c.GetId()] = c.stats.GetKillCount();
     for (int phase = 0; phase < kPhases; ++phase) {
-      SendSorties(w, tally);
+      tally.sorties += test_support::SendSorties(w);
       screen.SetPhaseEnded(0);
       for (int tick = 1; tick <= 100; ++tick) {
         std::vector<std::int32_t> owners;

@@ -335,6 +335,70 @@ TEST_F(CanvasTest, TheFirstCopySizesTheCanvas) {
   EXPECT_EQ(At(canvas, 2, 1), RGB(5, 5, 5));
 }
 
+TEST_F(CanvasTest, APartOfAPictureTakesThePicturesPointsAndKeepsItsMemory) {
+  auto picture = Picture(10, 8, [](int x, int y) { return RGB(10 * x, 10 * y, 9); });  // y from the bottom
+  auto sprite = Plain(2, 2, RGB(1, 2, 3));
+  Canvas canvas;
+  // Cut to the picture: columns 0..3, rows 5..7.
+  ASSERT_TRUE(canvas.CopyPartFrom(picture.get(), -2, 5, 6, 10));
+  EXPECT_EQ(canvas.GetHeader()->biWidth, 4);
+  EXPECT_EQ(canvas.GetHeader()->biHeight, 3);
+  EXPECT_EQ(canvas.GetLeft(), 0);
+  EXPECT_EQ(canvas.GetBottom(), 5);
+  EXPECT_EQ(At(canvas, 3, 0), RGB(30, 50, 9));
+  EXPECT_EQ(At(canvas, 0, 2), RGB(0, 70, 9));
+  // A blit at picture point (3, 6) lands on canvas point (3, 1), its right column cut away.
+  EXPECT_TRUE(canvas.BlitCell(sprite.get(), 3, 6, 0, 0, 1, 1, kKey));
+  EXPECT_EQ(At(canvas, 3, 1), RGB(1, 2, 3));
+  EXPECT_EQ(At(canvas, 3, 2), RGB(1, 2, 3));
+  EXPECT_EQ(At(canvas, 2, 1), RGB(20, 60, 9));
+  EXPECT_EQ(At(canvas, 3, 0), RGB(30, 50, 9));
+
+  // Refilled at the same size: the same memory, every pixel from the new part.
+  const std::uint8_t* memory = canvas.GetPixels();
+  ASSERT_TRUE(canvas.CopyPartFrom(picture.get(), 5, 1, 4, 3));
+  EXPECT_EQ(canvas.GetPixels(), memory);
+  EXPECT_EQ(At(canvas, 0, 0), RGB(50, 10, 9));
+  EXPECT_EQ(At(canvas, 3, 2), RGB(80, 30, 9));
+  // A part that misses the picture, or no picture: no pixels, so nothing is drawn or shown.
+  EXPECT_FALSE(canvas.CopyPartFrom(picture.get(), 10, 0, 5, 5));
+  EXPECT_EQ(canvas.GetPixels(), nullptr);
+  EXPECT_FALSE(canvas.BlitCell(sprite.get(), 5, 1, 0, 0, 1, 1, kKey));
+  EXPECT_FALSE(canvas.CopyPartFrom(nullptr, 0, 0, 5, 5));
+  ASSERT_TRUE(canvas.CopyPartFrom(picture.get(), 5, 1, 4, 3));
+  EXPECT_EQ(canvas.GetPixels(), memory);
+}
+
+TEST_F(CanvasTest, BlitsRecordWhatTheyMayChangeAndTheMapIsPutBackThere) {
+  auto picture = Picture(10, 8, [](int x, int y) { return RGB(10 * x, 10 * y, 9); });
+  auto sprite = Plain(4, 4, RGB(1, 2, 3));
+  // Two cells 7 bytes wide: a mirrored one writes pixels astride two columns, and a plain one
+  // rounds its rows up to 8 bytes and one pixel more.
+  auto odd = Plain(5, 2, RGB(4, 5, 6));
+  Canvas canvas, fresh;
+  ASSERT_TRUE(canvas.CopyPartFrom(picture.get(), 2, 1, 6, 6));  // columns 2..7, rows 1..6
+  ASSERT_TRUE(fresh.CopyPartFrom(picture.get(), 2, 1, 6, 6));
+  std::vector<CanvasArea> areas;
+  canvas.RecordAreasTo(&areas);
+  EXPECT_TRUE(canvas.BlitCell(sprite.get(), 6, 5, 0, 0, 1, 1, kKey));             // cut at the top right
+  EXPECT_TRUE(canvas.BlitCellMirrored(odd.get(), 3, 1, 0, 0, 2, 1, kKey));       // from column 2, astride
+  EXPECT_TRUE(canvas.BlitCellRecolour(odd.get(), 0, 3, 1, 0, 2, 1, kKey, 0, 0));  // cut at the left
+  EXPECT_TRUE(canvas.BlitCell(sprite.get(), 20, 20, 0, 0, 1, 1, kKey));          // off the canvas: nothing
+  canvas.RecordAreasTo(nullptr);
+  EXPECT_TRUE(canvas.BlitCell(sprite.get(), 2, 1, 0, 0, 1, 1, kKey));  // not recorded
+  ASSERT_EQ(areas.size(), 3u);
+  auto same = [](const CanvasArea& a, const CanvasArea& b) {
+    return a.left == b.left && a.bottom == b.bottom && a.right == b.right && a.top == b.top;
+  };
+  EXPECT_TRUE(same(areas[0], {6, 5, 8, 7}));
+  EXPECT_TRUE(same(areas[1], {2, 1, 6, 3}));
+  EXPECT_TRUE(same(areas[2], {2, 3, 3, 5}));
+  EXPECT_NE(Bytes(canvas), Bytes(fresh));
+  for (const CanvasArea& a : areas) EXPECT_TRUE(canvas.RestoreArea(picture.get(), a));
+  EXPECT_TRUE(canvas.RestoreArea(picture.get(), {2, 1, 6, 5}));  // where the last blit drew
+  EXPECT_EQ(Bytes(canvas), Bytes(fresh));
+}
+
 TEST_F(CanvasTest, BrightnessShiftsEveryColourByteOfEveryRowAndClamps) {
   // Width 5: rows of 15 colour bytes padded to 16.
   auto picture = Picture(5, 3, [](int x, int y) { return RGB(20 * x, 250 - x, 100 + y); });
