@@ -1,6 +1,7 @@
 #include "platform/music_device.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <cstdlib>
 #include <map>
@@ -34,6 +35,39 @@ void Callback(void* userdata, Uint8* stream, int length) {
   client->render(client->user, reinterpret_cast<float*>(stream), length / static_cast<int>(2 * sizeof(float)));
 }
 
+// ALSA prints every step of a failed device search on stderr (eight lines on a machine without a
+// sound card) before SDL gives up on it. While SDL looks for a device, its complaints go nowhere;
+// whether a device opens, and the fall-back to silence, stay as they are.
+void IgnoreAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+using AlsaHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+using AlsaSetHandler = int (*)(AlsaHandler);
+
+// ALSA's snd_lib_error_set_handler, looked up once; null without ALSA. SDL loads the same library
+// when it tries ALSA, so the handler set here is the one its device search reports to.
+AlsaSetHandler AlsaErrorHandlerSetter() {
+  static const AlsaSetHandler setter = [] {
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY);
+    return alsa != nullptr ? reinterpret_cast<AlsaSetHandler>(dlsym(alsa, "snd_lib_error_set_handler")) : nullptr;
+  }();
+  return setter;
+}
+
+class QuietAlsa {
+ public:
+  QuietAlsa() : set_(AlsaErrorHandlerSetter()) {
+    if (set_ != nullptr) set_(IgnoreAlsa);
+  }
+  ~QuietAlsa() {
+    if (set_ != nullptr) set_(nullptr);  // ALSA's own printer again
+  }
+  QuietAlsa(const QuietAlsa&) = delete;
+  QuietAlsa& operator=(const QuietAlsa&) = delete;
+
+ private:
+  AlsaSetHandler set_;
+};
+
 bool StartAudio(Devices& d) {
   if (!d.audio_up) d.audio_up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   return d.audio_up;
@@ -61,6 +95,7 @@ std::uint32_t Open(RenderFunction render, void* user) {
   Devices& d = Get();
   std::lock_guard lock(d.mutex);
   auto client = std::make_unique<Client>(Client{render, user});
+  const QuietAlsa quiet;
   SDL_AudioDeviceID id = StartAudio(d) ? TryOpen(client.get()) : 0;
   if (id == 0 && d.open.empty()) {
     // No sound device on this machine: the music goes to the dummy driver and nobody hears it.
