@@ -327,6 +327,43 @@ TEST(MusicSetUp, WithoutASoundDeviceTheDummyDriverPlaysSilently) {
   CoUninitialize();
 }
 
+TEST(MusicSetUp, OnTheDeviceTheSoundFontLoadsAlongsideAndAFileThatIsNoSoundFontFailsAtOnce) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  CoInitialize();
+  SetMusicOutput(MusicOutput::kAudioDevice);
+  const std::string soundfont = GetMusicSoundFont();
+  {
+    TempFolder folder;
+    std::unique_ptr<MusicLoader> loader;
+    std::unique_ptr<MusicPerformance> performance;
+    std::unique_ptr<MusicSegmentData> tune;
+    ASSERT_EQ(MusicLoader::Create(&loader), kMusicOk);
+    ASSERT_EQ(MusicPerformance::Create(&performance), kMusicOk);
+    ASSERT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
+    // Whether or not the soundfont is read yet, the calls answer as they always did.
+    std::unique_ptr<MusicAudioPath> path;
+    EXPECT_EQ(performance->CreateStandardAudioPath(MusicPathType::kDynamicStereo, 64, false, &path), kMusicOk);
+    EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicAlreadyInitialised);
+    ASSERT_EQ(loader->LoadSegmentFromFile(folder.Write("t.mid", OneNoteTune(0.25, 30)), &tune), kMusicOk);
+    EXPECT_EQ(tune->Download(*performance), kMusicOk);
+    EXPECT_EQ(performance->PlaySecondary(*tune, nullptr), kMusicOk);
+    EXPECT_EQ(performance->Stop(), kMusicOk);
+    EXPECT_EQ(performance->CountPlaying(), 0);
+    EXPECT_EQ(performance->PlaySecondary(*tune, nullptr), kMusicOk);
+    EXPECT_EQ(performance->CountPlaying(), 1);
+    EXPECT_EQ(performance->CloseDown(), kMusicOk);
+    EXPECT_EQ(performance->CountPlaying(), 0);
+
+    SetMusicSoundFont(folder.Write("not.sf2", std::vector<std::uint8_t>(4096, 'x')));
+    ASSERT_EQ(MusicPerformance::Create(&performance), kMusicOk);
+    EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicFail);
+    EXPECT_EQ(performance->PlaySecondary(*tune, nullptr), kMusicNotReady);
+  }
+  SetMusicSoundFont(soundfont);
+  SetMusicOutput(MusicOutput::kOffline);
+  CoUninitialize();
+}
+
 TEST(MusicCalls, AreRecordedWithTheirResultsAndInjectedFailuresHitOnce) {
   RecordMusicCalls(true);
   {
