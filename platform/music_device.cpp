@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 #include "platform/music.h"
 
@@ -16,12 +17,18 @@ namespace {
 struct Client {
   RenderFunction render;
   void* user;
+  SDL_AudioDeviceID id = 0;  // 0: no device (the switch to the dummy driver failed)
 };
 
 struct Devices {
   std::mutex mutex;
   bool audio_up = false;
-  std::map<SDL_AudioDeviceID, std::unique_ptr<Client>> open;
+  std::map<std::uint32_t, std::unique_ptr<Client>> open;  // by the handle Open gave out
+  std::uint32_t last_handle = 0;
+  // The switch to the dummy driver after a failed device search. Shutting SDL's audio down waits
+  // for its ALSA watcher thread (up to a tenth of a second), which the title need not wait for.
+  // Until it is joined, only that thread touches SDL's audio and these fields.
+  std::thread switching;
 };
 
 Devices& Get() {
@@ -89,44 +96,69 @@ SDL_AudioDeviceID TryOpen(Client* client) {
   return SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
 }
 
+void FinishSwitching(Devices& d) {
+  if (d.switching.joinable()) d.switching.join();
+}
+
+bool AnyDevice(const Devices& d) {
+  for (const auto& [handle, client] : d.open)
+    if (client->id != 0) return true;
+  return false;
+}
+
+std::uint32_t Keep(Devices& d, std::unique_ptr<Client> client) {
+  const std::uint32_t handle = ++d.last_handle;
+  d.open.emplace(handle, std::move(client));
+  return handle;
+}
+
 }  // namespace
 
 std::uint32_t Open(RenderFunction render, void* user) {
   Devices& d = Get();
   std::lock_guard lock(d.mutex);
+  FinishSwitching(d);
   auto client = std::make_unique<Client>(Client{render, user});
   const QuietAlsa quiet;
-  SDL_AudioDeviceID id = StartAudio(d) ? TryOpen(client.get()) : 0;
-  if (id == 0 && d.open.empty()) {
-    // No sound device on this machine: the music goes to the dummy driver and nobody hears it.
+  client->id = StartAudio(d) ? TryOpen(client.get()) : 0;
+  if (client->id != 0) {
+    SDL_PauseAudioDevice(client->id, 0);
+    return Keep(d, std::move(client));
+  }
+  if (AnyDevice(d)) return 0;
+  // No sound device on this machine: the music goes to the dummy driver and nobody hears it.
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  Client* waiting = client.get();
+  const std::uint32_t handle = Keep(d, std::move(client));
+  d.switching = std::thread([&d, waiting] {
     StopAudio(d);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (StartAudio(d)) id = TryOpen(client.get());
-  }
-  if (id == 0) {
-    if (d.open.empty()) StopAudio(d);
-    return 0;
-  }
-  d.open.emplace(id, std::move(client));
-  SDL_PauseAudioDevice(id, 0);
-  return id;
+    if (StartAudio(d)) waiting->id = TryOpen(waiting);
+    if (waiting->id != 0) {
+      SDL_PauseAudioDevice(waiting->id, 0);
+    } else if (!AnyDevice(d)) {
+      StopAudio(d);
+    }
+  });
+  return handle;
 }
 
 void Close(std::uint32_t device) {
   if (device == 0) return;
   Devices& d = Get();
   std::lock_guard lock(d.mutex);
+  FinishSwitching(d);
   auto it = d.open.find(device);
   if (it == d.open.end()) return;
-  SDL_CloseAudioDevice(device);  // waits for a running callback
+  if (it->second->id != 0) SDL_CloseAudioDevice(it->second->id);  // waits for a running callback
   d.open.erase(it);
-  if (d.open.empty()) StopAudio(d);
+  if (!AnyDevice(d)) StopAudio(d);
 }
 
 std::string Driver() {
   Devices& d = Get();
   std::lock_guard lock(d.mutex);
-  if (d.open.empty()) return "";
+  FinishSwitching(d);
+  if (!AnyDevice(d)) return "";
   const char* name = SDL_GetCurrentAudioDriver();
   return name ? name : "";
 }
