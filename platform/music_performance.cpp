@@ -134,8 +134,12 @@ struct MusicPerformance::Engine {
     }
   }
 
-  // A synthesiser is there, or will be once the soundfont is read.
-  bool Usable() const { return synth != nullptr || loading; }
+  // A synthesiser is there, or will be once the soundfont is read. Takes the lock: the loader
+  // thread hands the synthesiser over under it.
+  bool Usable() {
+    std::lock_guard lock(mutex);
+    return synth != nullptr || loading;
+  }
 
   // Waits until the soundfont is read (or its read failed).
   void AwaitLoader() {
@@ -399,12 +403,7 @@ HRESULT MusicPerformance::SetMasterVolume(std::int32_t volume) {
 HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPath* path) {
   Engine& e = *engine_;
   std::string argument = segment.path_ + " on " + PerformanceName(id_);
-  std::unique_lock lock(e.mutex);
-  if (!e.Usable()) {
-    lock.unlock();
-    return Record("PlaySecondary", argument, kMusicNotReady);
-  }
-  lock.unlock();
+  if (!e.Usable()) return Record("PlaySecondary", argument, kMusicNotReady);
   if (path && path->performance_id_ != id_) return Record("PlaySecondary", argument, kMusicInvalidArgument);
   if (path && !path->active_) return Record("PlaySecondary", argument, kMusicPathInactive);
 
@@ -426,7 +425,7 @@ HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPat
   // A loop without length would jump back for ever without time passing: the tune then plays once.
   inst.looping = segment.repeats_ > 0 && inst.loop_end_sample > inst.loop_start_sample;
 
-  lock.lock();
+  std::unique_lock lock(e.mutex);
   inst.block = e.ChooseBlock();
   inst.base = e.clock;
   inst.reset = segment.standard_midi_file_;
@@ -440,25 +439,23 @@ HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPat
 
 HRESULT MusicPerformance::Stop() {
   HRESULT hr = kMusicOk;
-  std::unique_lock lock(engine_->mutex);
   if (!engine_->Usable()) {
     hr = kMusicNotReady;
   } else {
+    std::lock_guard lock(engine_->mutex);
     engine_->StopInstances(nullptr);
   }
-  lock.unlock();
   return Record("Stop", PerformanceName(id_), hr);
 }
 
 HRESULT MusicPerformance::StopSegment(MusicSegmentData& segment) {
   HRESULT hr = kMusicOk;
-  std::unique_lock lock(engine_->mutex);
   if (!engine_->Usable()) {
     hr = kMusicNotReady;
   } else {
+    std::lock_guard lock(engine_->mutex);
     engine_->StopInstances(segment.tune_.get());
   }
-  lock.unlock();
   return Record("StopSegment", segment.path_ + " on " + PerformanceName(id_), hr);
 }
 
@@ -471,7 +468,7 @@ HRESULT MusicPerformance::CloseDown() {
 HRESULT MusicPerformance::Render(float* out, int frames) {
   Engine& e = *engine_;
   if (out == nullptr || frames < 0) return kMusicInvalidArgument;
-  if (e.synth == nullptr) return kMusicNotReady;
+  if (!e.Usable()) return kMusicNotReady;
   if (!e.offline) return kMusicFail;  // the audio device is the one listening
   std::lock_guard lock(e.mutex);
   std::fill(out, out + 2 * static_cast<std::size_t>(frames), 0.0f);
@@ -487,8 +484,9 @@ int MusicPerformance::CountPlaying() const {
 HRESULT MusicSegmentData::Download(MusicPerformance& performance) {
   MusicPerformance::Engine& e = *performance.engine_;
   HRESULT hr = kMusicOk;
+  const bool usable = e.Usable();
   std::unique_lock lock(e.mutex);
-  if (!e.Usable()) {
+  if (!usable) {
     hr = kMusicNotReady;
   } else if (std::find(e.downloaded.begin(), e.downloaded.end(), tune_) != e.downloaded.end()) {
     hr = kMusicNothingToDo;
@@ -501,10 +499,11 @@ HRESULT MusicSegmentData::Download(MusicPerformance& performance) {
 
 HRESULT MusicSegmentData::Unload(MusicPerformance& performance) {
   MusicPerformance::Engine& e = *performance.engine_;
+  const bool usable = e.Usable();
   std::unique_lock lock(e.mutex);
   auto it = std::find(e.downloaded.begin(), e.downloaded.end(), tune_);
   HRESULT hr = kMusicOk;
-  if (!e.Usable()) {
+  if (!usable) {
     hr = kMusicNotReady;
   } else if (it == e.downloaded.end()) {
     hr = kMusicNothingToDo;
