@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "platform/music.h"
 
@@ -27,8 +28,12 @@ struct Devices {
   std::uint32_t last_handle = 0;
   // The switch to the dummy driver after a failed device search. Shutting SDL's audio down waits
   // for its ALSA watcher thread (up to a tenth of a second), which the title need not wait for.
-  // Until it is joined, only that thread touches SDL's audio and these fields.
+  // Until it is joined, only that thread touches SDL's audio and these fields, except the clients
+  // that ask for a device meanwhile: they wait in `waiting` to be opened by it on the dummy driver.
   std::thread switching;
+  std::mutex switch_mutex;
+  bool switched = true;
+  std::vector<Client*> waiting;
 };
 
 Devices& Get() {
@@ -117,8 +122,15 @@ std::uint32_t Keep(Devices& d, std::unique_ptr<Client> client) {
 std::uint32_t Open(RenderFunction render, void* user) {
   Devices& d = Get();
   std::lock_guard lock(d.mutex);
-  FinishSwitching(d);
   auto client = std::make_unique<Client>(Client{render, user});
+  {
+    std::lock_guard wait(d.switch_mutex);
+    if (!d.switched) {  // the dummy driver is on its way: this one is opened there too
+      d.waiting.push_back(client.get());
+      return Keep(d, std::move(client));
+    }
+  }
+  FinishSwitching(d);
   const QuietAlsa quiet;
   client->id = StartAudio(d) ? TryOpen(client.get()) : 0;
   if (client->id != 0) {
@@ -128,16 +140,26 @@ std::uint32_t Open(RenderFunction render, void* user) {
   if (AnyDevice(d)) return 0;
   // No sound device on this machine: the music goes to the dummy driver and nobody hears it.
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-  Client* waiting = client.get();
+  {
+    std::lock_guard wait(d.switch_mutex);
+    d.switched = false;
+    d.waiting.assign(1, client.get());
+  }
   const std::uint32_t handle = Keep(d, std::move(client));
-  d.switching = std::thread([&d, waiting] {
+  d.switching = std::thread([&d] {
+    // No other device is open: the clients waiting here are all there is.
     StopAudio(d);
-    if (StartAudio(d)) waiting->id = TryOpen(waiting);
-    if (waiting->id != 0) {
-      SDL_PauseAudioDevice(waiting->id, 0);
-    } else if (!AnyDevice(d)) {
-      StopAudio(d);
+    const bool up = StartAudio(d);
+    std::lock_guard wait(d.switch_mutex);
+    bool any = false;
+    for (Client* c : d.waiting) {
+      if (up) c->id = TryOpen(c);
+      if (c->id != 0) SDL_PauseAudioDevice(c->id, 0);
+      any = any || c->id != 0;
     }
+    if (!any) StopAudio(d);
+    d.waiting.clear();
+    d.switched = true;
   });
   return handle;
 }

@@ -39,19 +39,25 @@ bool RunSelf(const char* argument) {
   return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// The game's window procedure, ending the process once the first WM_PAINT (the title) is on
+// screen; that paint may come inside the window's creation.
+LRESULT ExitAfterFirstPaint(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  const LRESULT result = MainWindowProc(window, message, wparam, lparam);
+  if (message == WM_PAINT) {
+    std::fflush(nullptr);
+    _exit(0);  // the rest of the start and the game's teardown are not part of it
+  }
+  return result;
+}
+
 // The game as the player starts it, in the folder the build paints its pictures into, until its
-// window has handled the first WM_PAINT (the title).
+// window has shown the first paint.
 int FirstTitlePaint() {
   if (chdir(VALDRIM_GAME_DIR) != 0) return 2;
   static Game game;
-  if (OpenMainWindow(game, nullptr) == nullptr) return 3;
-  MSG msg;
-  while (platform::core::Window() != nullptr && platform::core::Window()->paints == 0) {
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return 4;
-    DispatchMessageA(&msg);
-  }
-  std::fflush(nullptr);
-  _exit(0);  // the game's teardown is not part of its start-up
+  if (OpenMainWindow(game, nullptr, ExitAfterFirstPaint) == nullptr) return 3;
+  RunMessageLoop();
+  return 4;  // the loop ended without a paint
 }
 
 void BM_ProcessStartOnly(benchmark::State& state) {
