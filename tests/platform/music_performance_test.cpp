@@ -327,6 +327,11 @@ TEST(MusicSetUp, WithoutASoundDeviceTheDummyDriverPlaysSilently) {
   auto& performance = rig.performance;
   ASSERT_TRUE(performance);
   EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
+  // A second performance (the thinking phase's) asks for its device while the switch to the dummy
+  // driver may still be under way; the dummy driver has room for one device, so it stays mute.
+  std::unique_ptr<MusicPerformance> second;
+  ASSERT_EQ(MusicPerformance::Create(&second), kMusicOk);
+  EXPECT_EQ(second->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
   EXPECT_EQ(MusicAudioDriver(), "dummy");
   ASSERT_EQ(rig.loader->LoadSegmentFromFile(rig.folder.Write("t.mid", OneNoteTune(0.25, 0.5)), &rig.tune), kMusicOk);
   EXPECT_EQ(performance->PlaySecondary(*rig.tune, nullptr), kMusicOk);
@@ -336,6 +341,8 @@ TEST(MusicSetUp, WithoutASoundDeviceTheDummyDriverPlaysSilently) {
   EXPECT_EQ(performance->CountPlaying(), 0);
   std::vector<float> out(64);
   EXPECT_EQ(performance->Render(out.data(), 32), kMusicFail);  // the device is the listener
+  EXPECT_EQ(second->CloseDown(), kMusicOk);
+  EXPECT_EQ(MusicAudioDriver(), "dummy");
   EXPECT_EQ(performance->CloseDown(), kMusicOk);
   EXPECT_EQ(MusicAudioDriver(), "");
 }
