@@ -307,7 +307,9 @@ struct DeviceRig {
     SetMusicOutput(MusicOutput::kAudioDevice);
     EXPECT_EQ(MusicLoader::Create(&loader), kMusicOk);
     EXPECT_EQ(MusicPerformance::Create(&performance), kMusicOk);
-    if (performance) EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
+    if (performance) {
+      EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
+    }
   }
   ~DeviceRig() {
     tune.reset();
