@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "platform/text.h"
 #include "world/codec.h"
@@ -17,13 +18,25 @@ constexpr std::size_t kColourTable = kFileHeaderBytes + kInfoHeaderBytes;  // 54
 constexpr std::size_t kPaletteRoom = 1024;                                 // 256 entries of 4 bytes
 constexpr std::int32_t kLargestSide = 8192;
 
-// The whole file, or false when it cannot be opened or read.
+// The whole file, or false when it cannot be opened or read. Read in one go where the size is
+// known (a field map is 11 MB), then whatever may follow that size.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return false;
-  std::uint8_t chunk[65536];
+  long size = -1;
+  if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
+  if (std::fseek(f, 0, SEEK_SET) != 0) size = -1;
   bool ok = true;
-  for (;;) {
+  bool more = true;
+  if (size > 0) {
+    out.resize(static_cast<std::size_t>(size));
+    const std::size_t got = std::fread(out.data(), 1, out.size(), f);
+    out.resize(got);
+    more = got == static_cast<std::size_t>(size);
+    if (!more) ok = !std::ferror(f);
+  }
+  std::uint8_t chunk[65536];
+  while (more) {
     std::size_t got = std::fread(chunk, 1, sizeof chunk, f);
     out.insert(out.end(), chunk, chunk + got);
     if (got < sizeof chunk) {
@@ -110,13 +123,13 @@ bool Bitmap::Load(const char* name) {
   stride_ = static_cast<std::int32_t>(RowStride24(width_));
   const std::size_t header_part = kInfoHeaderBytes + (bit_count_ == 8 ? kPaletteRoom : 0);
   const std::size_t pixel_area = 3 * static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_);
-  try {
-    block_.assign(header_part + pixel_area, 0);
-  } catch (const std::bad_alloc&) {
-    block_.clear();
+  block_size_ = header_part + pixel_area;
+  block_.reset(static_cast<std::uint8_t*>(std::calloc(block_size_, 1)));
+  if (!block_) {
+    block_size_ = 0;
     return false;  // no box: the game never showed one for a failed allocation
   }
-  std::uint8_t* pixels = block_.data() + header_part;
+  std::uint8_t* pixels = block_.get() + header_part;
 
   if (!has_pixels) {
     // Nothing to convert: the rows of the file are not read at all.
@@ -132,7 +145,8 @@ bool Bitmap::Load(const char* name) {
       for (std::int32_t x = 0; x < width_; ++x) {
         const std::uint8_t index = src[x];
         if (index >= readable_entries) {
-          block_.clear();
+          block_.reset();
+          block_size_ = 0;
           FormatBox(name);
           return false;
         }
@@ -148,7 +162,7 @@ bool Bitmap::Load(const char* name) {
 
   BITMAPINFOHEADER copy = info;
   copy.biBitCount = 24;
-  header_ = new (block_.data()) BITMAPINFOHEADER(copy);
+  header_ = new (block_.get()) BITMAPINFOHEADER(copy);
   pixels_ = pixels;
   return true;
 }

@@ -9,6 +9,8 @@
 // in that tail.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "platform/win.h"
@@ -33,7 +35,7 @@ class Bitmap {
   const std::uint8_t* GetPixels() const { return pixels_; }
   // Bytes from the first pixel to the end of the block (three times stride x height).
   std::size_t GetPixelBytes() const {
-    return pixels_ ? block_.size() - static_cast<std::size_t>(pixels_ - block_.data()) : 0;
+    return pixels_ ? block_size_ - static_cast<std::size_t>(pixels_ - block_.get()) : 0;
   }
   std::int32_t GetWidth() const { return width_; }
   std::int32_t GetHeight() const { return height_; }
@@ -44,7 +46,14 @@ class Bitmap {
   std::int32_t GetBytesPerPixel() const { return bytes_per_pixel_; }
 
  private:
-  std::vector<std::uint8_t> block_;  // header, (palette room), pixel rows, zero tail
+  struct Free {
+    void operator()(std::uint8_t* p) const { std::free(p); }
+  };
+  // Header, (palette room), pixel rows, zero tail. Taken zeroed from the system (calloc), so the
+  // tail, two thirds of the block, costs nothing until something reads it: the field map's block
+  // is 33 MB and the game loads it before the title shows.
+  std::unique_ptr<std::uint8_t[], Free> block_;
+  std::size_t block_size_ = 0;
   std::uint8_t* pixels_ = nullptr;
   BITMAPINFOHEADER* header_ = nullptr;
   std::int32_t width_ = 0;

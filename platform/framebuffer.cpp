@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace platform {
@@ -99,6 +100,33 @@ bool Framebuffer::WriteBmp(const std::string& path, int width, int height) const
     for (std::uint32_t pad = static_cast<std::uint32_t>(width) * 3; pad < stride; ++pad) out.push_back(0);
   }
   return WriteAll(path, out);
+}
+
+RECT ShownPicture::Take(const Framebuffer& now, int width, int height, bool whole) {
+  width = std::clamp(width, 0, Framebuffer::kWidth);
+  height = std::clamp(height, 0, Framebuffer::kHeight);
+  const std::size_t bytes = static_cast<std::size_t>(width) * 3;
+  RECT changed{width, height, 0, 0};
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* a = now.Row(y);
+    const std::uint8_t* b = shown_.Row(y);
+    if (!whole && std::memcmp(a, b, bytes) == 0) continue;
+    // The first and last differing bytes give the row's changed columns.
+    std::size_t first = 0, last = bytes;
+    if (!whole) {
+      while (a[first] == b[first]) ++first;
+      while (a[last - 1] == b[last - 1]) --last;
+    }
+    changed.left = std::min<LONG>(changed.left, static_cast<LONG>(first / 3));
+    changed.right = std::max<LONG>(changed.right, static_cast<LONG>((last + 2) / 3));
+    changed.top = std::min<LONG>(changed.top, y);
+    changed.bottom = y + 1;
+  }
+  if (changed.left >= changed.right) return RECT{0, 0, 0, 0};
+  const std::size_t from = static_cast<std::size_t>(changed.left) * 3;
+  const std::size_t count = static_cast<std::size_t>(changed.right - changed.left) * 3;
+  for (int y = changed.top; y < changed.bottom; ++y) std::memcpy(shown_.Row(y) + from, now.Row(y) + from, count);
+  return changed;
 }
 
 Framebuffer& ClientFramebuffer() {

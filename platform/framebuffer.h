@@ -36,6 +36,19 @@ class Framebuffer {
   std::vector<std::uint8_t> pixels_;
 };
 
+// What the screen was last given of a framebuffer, kept so that a present hands over only the
+// part that a paint changed: hover repaints redraw the whole picture but change a few buttons.
+class ShownPicture {
+ public:
+  // The smallest rectangle of the top-left width x height part where `now` differs from what was
+  // last shown (all of the part when `whole`), and that rectangle taken over as shown. Empty
+  // (left == right) when nothing changed.
+  RECT Take(const Framebuffer& now, int width, int height, bool whole);
+
+ private:
+  Framebuffer shown_;
+};
+
 // The window's framebuffer (either back end).
 Framebuffer& ClientFramebuffer();
 

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstring>
 #include <list>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 #include "platform/core.h"
 #include "platform/font.h"
@@ -51,6 +54,39 @@ bool Valid(HGDIOBJ obj) {
 bool Valid(HDC hdc) {
   HWND w = platform::core::Window();
   return hdc != nullptr && w != nullptr && hdc == &w->dc && hdc->target != nullptr;
+}
+
+// One row of a picture's blue-green-red pixels into the framebuffer's red-green-blue.
+void SwapRow(const std::uint8_t* __restrict s, std::uint8_t* __restrict d, std::int64_t n) {
+  for (std::int64_t c = 0; c < n; ++c) {
+    d[3 * c] = s[3 * c + 2];
+    d[3 * c + 1] = s[3 * c + 1];
+    d[3 * c + 2] = s[3 * c];
+  }
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+// The same, five pixels a step with one byte shuffle: a whole-window picture is shown every tick.
+// Each step reads and writes 16 bytes; the 16th is the next pixel's first byte, which the next
+// step writes again correctly, so a step runs only while a sixth pixel follows.
+__attribute__((target("ssse3"))) void SwapRowShuffled(const std::uint8_t* s, std::uint8_t* d, std::int64_t n) {
+  const __m128i order = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
+  std::int64_t c = 0;
+  for (; c + 6 <= n; c += 5, s += 15, d += 15) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_shuffle_epi8(v, order));
+  }
+  SwapRow(s, d, n - c);
+}
+#endif
+
+using RowSwapper = void (*)(const std::uint8_t*, std::uint8_t*, std::int64_t);
+
+RowSwapper FastestSwap() {
+#if defined(__x86_64__) || defined(__i386__)
+  if (__builtin_cpu_supports("ssse3")) return SwapRowShuffled;
+#endif
+  return SwapRow;
 }
 
 }  // namespace
@@ -134,18 +170,13 @@ int StretchDIBits(HDC hdc, int dest_x, int dest_y, int dest_w, int dest_h, int s
   const std::int64_t c0 = std::max<std::int64_t>({0, -static_cast<std::int64_t>(src_x), -static_cast<std::int64_t>(dest_x)});
   const std::int64_t c1 = std::min<std::int64_t>({src_w, static_cast<std::int64_t>(h.biWidth) - src_x,
                                                   static_cast<std::int64_t>(platform::Framebuffer::kWidth) - dest_x});
+  static const RowSwapper swap = FastestSwap();
   // Source row src_y + r (counted from the bottom) lands on window row dest_y + src_h - 1 - r.
   for (int r = 0; r < src_h && c0 < c1; ++r) {
     const std::int64_t sy = static_cast<std::int64_t>(src_y) + r;
     const std::int64_t dy = static_cast<std::int64_t>(dest_y) + src_h - 1 - r;
     if (sy < 0 || sy >= h.biHeight || dy < 0 || dy >= platform::Framebuffer::kHeight) continue;
-    const std::uint8_t* s = src + sy * stride + (src_x + c0) * 3;
-    std::uint8_t* d = fb.Row(static_cast<int>(dy)) + (dest_x + c0) * 3;
-    for (std::int64_t c = c0; c < c1; ++c, s += 3, d += 3) {
-      d[0] = s[2];
-      d[1] = s[1];
-      d[2] = s[0];
-    }
+    swap(src + sy * stride + (src_x + c0) * 3, fb.Row(static_cast<int>(dy)) + (dest_x + c0) * 3, c1 - c0);
   }
   return src_h;
 }

@@ -1,11 +1,14 @@
 #include "platform/music_device.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <thread>
+#include <vector>
 
 #include "platform/music.h"
 
@@ -15,12 +18,22 @@ namespace {
 struct Client {
   RenderFunction render;
   void* user;
+  SDL_AudioDeviceID id = 0;  // 0: no device (the switch to the dummy driver failed)
 };
 
 struct Devices {
   std::mutex mutex;
   bool audio_up = false;
-  std::map<SDL_AudioDeviceID, std::unique_ptr<Client>> open;
+  std::map<std::uint32_t, std::unique_ptr<Client>> open;  // by the handle Open gave out
+  std::uint32_t last_handle = 0;
+  // The switch to the dummy driver after a failed device search. Shutting SDL's audio down waits
+  // for its ALSA watcher thread (up to a tenth of a second), which the title need not wait for.
+  // Until it is joined, only that thread touches SDL's audio and these fields, except the clients
+  // that ask for a device meanwhile: they wait in `waiting` to be opened by it on the dummy driver.
+  std::thread switching;
+  std::mutex switch_mutex;
+  bool switched = true;
+  std::vector<Client*> waiting;
 };
 
 Devices& Get() {
@@ -33,6 +46,39 @@ void Callback(void* userdata, Uint8* stream, int length) {
   auto* client = static_cast<Client*>(userdata);
   client->render(client->user, reinterpret_cast<float*>(stream), length / static_cast<int>(2 * sizeof(float)));
 }
+
+// ALSA prints every step of a failed device search on stderr (eight lines on a machine without a
+// sound card) before SDL gives up on it. While SDL looks for a device, its complaints go nowhere;
+// whether a device opens, and the fall-back to silence, stay as they are.
+void IgnoreAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+using AlsaHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+using AlsaSetHandler = int (*)(AlsaHandler);
+
+// ALSA's snd_lib_error_set_handler, looked up once; null without ALSA. SDL loads the same library
+// when it tries ALSA, so the handler set here is the one its device search reports to.
+AlsaSetHandler AlsaErrorHandlerSetter() {
+  static const AlsaSetHandler setter = [] {
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY);
+    return alsa != nullptr ? reinterpret_cast<AlsaSetHandler>(dlsym(alsa, "snd_lib_error_set_handler")) : nullptr;
+  }();
+  return setter;
+}
+
+class QuietAlsa {
+ public:
+  QuietAlsa() : set_(AlsaErrorHandlerSetter()) {
+    if (set_ != nullptr) set_(IgnoreAlsa);
+  }
+  ~QuietAlsa() {
+    if (set_ != nullptr) set_(nullptr);  // ALSA's own printer again
+  }
+  QuietAlsa(const QuietAlsa&) = delete;
+  QuietAlsa& operator=(const QuietAlsa&) = delete;
+
+ private:
+  AlsaSetHandler set_;
+};
 
 bool StartAudio(Devices& d) {
   if (!d.audio_up) d.audio_up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
@@ -55,43 +101,86 @@ SDL_AudioDeviceID TryOpen(Client* client) {
   return SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
 }
 
+void FinishSwitching(Devices& d) {
+  if (d.switching.joinable()) d.switching.join();
+}
+
+bool AnyDevice(const Devices& d) {
+  for (const auto& [handle, client] : d.open)
+    if (client->id != 0) return true;
+  return false;
+}
+
+std::uint32_t Keep(Devices& d, std::unique_ptr<Client> client) {
+  const std::uint32_t handle = ++d.last_handle;
+  d.open.emplace(handle, std::move(client));
+  return handle;
+}
+
 }  // namespace
 
 std::uint32_t Open(RenderFunction render, void* user) {
   Devices& d = Get();
   std::lock_guard lock(d.mutex);
   auto client = std::make_unique<Client>(Client{render, user});
-  SDL_AudioDeviceID id = StartAudio(d) ? TryOpen(client.get()) : 0;
-  if (id == 0 && d.open.empty()) {
-    // No sound device on this machine: the music goes to the dummy driver and nobody hears it.
+  {
+    std::lock_guard wait(d.switch_mutex);
+    if (!d.switched) {  // the dummy driver is on its way: this one is opened there too
+      d.waiting.push_back(client.get());
+      return Keep(d, std::move(client));
+    }
+  }
+  FinishSwitching(d);
+  const QuietAlsa quiet;
+  client->id = StartAudio(d) ? TryOpen(client.get()) : 0;
+  if (client->id != 0) {
+    SDL_PauseAudioDevice(client->id, 0);
+    return Keep(d, std::move(client));
+  }
+  if (AnyDevice(d)) return 0;
+  // No sound device on this machine: the music goes to the dummy driver and nobody hears it.
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  {
+    std::lock_guard wait(d.switch_mutex);
+    d.switched = false;
+    d.waiting.assign(1, client.get());
+  }
+  const std::uint32_t handle = Keep(d, std::move(client));
+  d.switching = std::thread([&d] {
+    // No other device is open: the clients waiting here are all there is.
     StopAudio(d);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (StartAudio(d)) id = TryOpen(client.get());
-  }
-  if (id == 0) {
-    if (d.open.empty()) StopAudio(d);
-    return 0;
-  }
-  d.open.emplace(id, std::move(client));
-  SDL_PauseAudioDevice(id, 0);
-  return id;
+    const bool up = StartAudio(d);
+    std::lock_guard wait(d.switch_mutex);
+    bool any = false;
+    for (Client* c : d.waiting) {
+      if (up) c->id = TryOpen(c);
+      if (c->id != 0) SDL_PauseAudioDevice(c->id, 0);
+      any = any || c->id != 0;
+    }
+    if (!any) StopAudio(d);
+    d.waiting.clear();
+    d.switched = true;
+  });
+  return handle;
 }
 
 void Close(std::uint32_t device) {
   if (device == 0) return;
   Devices& d = Get();
   std::lock_guard lock(d.mutex);
+  FinishSwitching(d);
   auto it = d.open.find(device);
   if (it == d.open.end()) return;
-  SDL_CloseAudioDevice(device);  // waits for a running callback
+  if (it->second->id != 0) SDL_CloseAudioDevice(it->second->id);  // waits for a running callback
   d.open.erase(it);
-  if (d.open.empty()) StopAudio(d);
+  if (!AnyDevice(d)) StopAudio(d);
 }
 
 std::string Driver() {
   Devices& d = Get();
   std::lock_guard lock(d.mutex);
-  if (d.open.empty()) return "";
+  FinishSwitching(d);
+  if (!AnyDevice(d)) return "";
   const char* name = SDL_GetCurrentAudioDriver();
   return name ? name : "";
 }

@@ -9,8 +9,10 @@ namespace platform::music_device {
 // Fills `frames` interleaved stereo float frames; called on SDL's audio thread.
 using RenderFunction = void (*)(void* user, float* stereo, int frames);
 
-// Opens and starts a device (44.1 kHz float stereo, converted by SDL to whatever the device takes).
-// 0 when not even the dummy driver opens.
+// Opens and starts a device (44.1 kHz float stereo, converted by SDL to whatever the device takes)
+// and gives out its handle. 0 when no device opens while another one is open. Without any sound
+// device the dummy driver is started behind the caller's back; the handle stands for it (or for
+// nothing, should even that fail).
 std::uint32_t Open(RenderFunction render, void* user);
 // Closes it; when this returns, the render function is not running and will not run again.
 void Close(std::uint32_t device);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "platform/music.h"
@@ -47,6 +48,8 @@ struct Instance {
   std::int64_t loop_end_sample = 0;
   std::size_t loop_first = 0;  // first event at or after the loop start
   std::vector<NoteOff> offs;   // min-heap on time
+  bool started = true;         // false: played while the soundfont was still loading
+  bool reset = false;          // the block's General MIDI reset is due when it starts
 
   std::int64_t NextOff() const { return offs.empty() ? kNever : offs.front().at; }
   std::int64_t NextEvent() const {
@@ -99,6 +102,12 @@ struct MusicPerformance::Engine {
   std::mutex mutex;  // the audio thread renders while the game's thread plays and stops
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
+  // The soundfont is read on a thread of its own while the game goes on building its world and
+  // painting its title (audio device only). Meanwhile plays and stops only change the list of
+  // instances; those played start on the synthesiser when it is there, at the performance's
+  // clock 0, since nothing has been rendered before.
+  std::thread loader;
+  bool loading = false;
   std::uint32_t device = 0;
   bool offline = false;
   bool closed = false;
@@ -123,6 +132,25 @@ struct MusicPerformance::Engine {
       case 0xE0: fluid_synth_pitch_bend(synth, channel, e.data1 | (e.data2 << 7)); break;
       default: break;
     }
+  }
+
+  // A synthesiser is there, or will be once the soundfont is read. Takes the lock: the loader
+  // thread hands the synthesiser over under it.
+  bool Usable() {
+    std::lock_guard lock(mutex);
+    return synth != nullptr || loading;
+  }
+
+  // Waits until the soundfont is read (or its read failed).
+  void AwaitLoader() {
+    if (loader.joinable()) loader.join();
+  }
+
+  // The instance's block reset and its first events ("at once").
+  void Start(Instance& inst) {
+    if (inst.reset) ResetBlock(synth, inst.block);
+    inst.started = true;
+    Dispatch(inst);
   }
 
   // Sends everything of the instance that is due by the clock: note ends first, then events, then
@@ -180,7 +208,7 @@ struct MusicPerformance::Engine {
   void StopInstances(const MusicTune* only) {
     std::erase_if(instances, [&](const Instance& inst) {
       if (only && inst.tune.get() != only) return false;
-      SilenceBlock(synth, inst.block);
+      if (inst.started) SilenceBlock(synth, inst.block);
       return true;
     });
   }
@@ -212,8 +240,40 @@ void DeviceRender(void* user, float* out, int frames) {
   if (engine->synth) engine->Mix(out, frames);
 }
 
+// A new synthesiser with the soundfont and the drum channels of every block; null on failure.
+fluid_synth_t* NewSynth(fluid_settings_t* settings, const std::string& soundfont, int blocks) {
+  fluid_synth_t* synth = new_fluid_synth(settings);
+  if (synth == nullptr) return nullptr;
+  if (fluid_synth_sfload(synth, soundfont.c_str(), 1) == FLUID_FAILED) {
+    delete_fluid_synth(synth);
+    return nullptr;
+  }
+  for (int b = 0; b < blocks; ++b) {
+    int drums = b * kChannelsPerBlock + 9;
+    fluid_synth_set_channel_type(synth, drums, CHANNEL_TYPE_DRUM);
+    fluid_synth_program_change(synth, drums, 0);
+  }
+  return synth;
+}
+
+// The loader thread: hands the synthesiser over and starts what was played meanwhile. A soundfont
+// that passed the header check but does not load leaves the performance mute.
+void Load(MusicPerformance::Engine* e, std::string soundfont, int blocks) {
+  fluid_synth_t* synth = NewSynth(e->settings, soundfont, blocks);
+  std::lock_guard lock(e->mutex);
+  e->loading = false;
+  e->synth = synth;
+  if (synth == nullptr) {
+    e->instances.clear();
+    e->downloaded.clear();
+    return;
+  }
+  for (Instance& inst : e->instances) e->Start(inst);
+}
+
 // Stops the sound, closes the device and drops the synthesiser.
 void Shut(MusicPerformance::Engine& e) {
+  e.AwaitLoader();
   Unregister(&e);
   music_device::Close(e.device);  // outside the engine's lock: the callback takes it
   e.device = 0;
@@ -271,7 +331,7 @@ HRESULT MusicPerformance::InitAudio(MusicPathType default_path, int channels) {
   std::string argument = PerformanceName(id_) + " " + std::to_string(channels);
   if (TakeInjectedFailure("InitAudio")) return Record("InitAudio", argument, kMusicFail);
   if (e.closed) return Record("InitAudio", argument, kMusicNotReady);
-  if (e.synth) return Record("InitAudio", argument, kMusicAlreadyInitialised);
+  if (e.Usable()) return Record("InitAudio", argument, kMusicAlreadyInitialised);
   if (channels <= 0 || channels > 256) return Record("InitAudio", argument, kMusicInvalidArgument);
 
   int blocks = (channels + kChannelsPerBlock - 1) / kChannelsPerBlock;
@@ -282,25 +342,27 @@ HRESULT MusicPerformance::InitAudio(MusicPathType default_path, int channels) {
   fluid_settings_setint(e.settings, "synth.dynamic-sample-loading", 1);
   fluid_settings_setint(e.settings, "synth.reverb.active", default_path == MusicPathType::kSharedStereoPlusReverb);
   fluid_settings_setint(e.settings, "synth.chorus.active", 0);
-  fluid_synth_t* synth = new_fluid_synth(e.settings);
-  if (synth == nullptr) return Record("InitAudio", argument, kMusicFail);
-  if (fluid_synth_sfload(synth, GetMusicSoundFont().c_str(), 1) == FLUID_FAILED) {
-    delete_fluid_synth(synth);
-    return Record("InitAudio", argument, kMusicFail);
-  }
-  for (int b = 0; b < blocks; ++b) {
-    int drums = b * kChannelsPerBlock + 9;
-    fluid_synth_set_channel_type(synth, drums, CHANNEL_TYPE_DRUM);
-    fluid_synth_program_change(synth, drums, 0);
-  }
-  {
-    std::lock_guard lock(e.mutex);
-    e.synth = synth;
-    e.blocks = blocks;
-  }
+  const std::string soundfont = GetMusicSoundFont();
   if (GetMusicOutput() == MusicOutput::kAudioDevice) {
+    // Reading the soundfont's instruments takes a few tens of milliseconds that the title need
+    // not wait for; a file that is no soundfont at all fails here, as the load would.
+    if (!fluid_is_soundfont(soundfont.c_str())) return Record("InitAudio", argument, kMusicFail);
+    {
+      std::lock_guard lock(e.mutex);
+      e.blocks = blocks;
+      e.loading = true;
+    }
+    e.loader = std::thread(Load, &e, soundfont, blocks);
     e.device = music_device::Open(DeviceRender, &e);  // 0: no device at all; the performance is mute
   } else {
+    // The tests' offline renders load at once, as they always did.
+    fluid_synth_t* synth = NewSynth(e.settings, soundfont, blocks);
+    if (synth == nullptr) return Record("InitAudio", argument, kMusicFail);
+    {
+      std::lock_guard lock(e.mutex);
+      e.synth = synth;
+      e.blocks = blocks;
+    }
     e.offline = true;
     OfflineRegistry& r = Offline();
     std::lock_guard lock(r.mutex);
@@ -315,7 +377,7 @@ HRESULT MusicPerformance::CreateStandardAudioPath(MusicPathType type, int channe
   HRESULT hr = kMusicOk;
   if (TakeInjectedFailure("CreateStandardAudioPath")) {
     hr = kMusicFail;
-  } else if (engine_->synth == nullptr) {
+  } else if (!engine_->Usable()) {
     hr = kMusicNotReady;
   } else if (channels <= 0) {
     hr = kMusicInvalidArgument;
@@ -341,7 +403,7 @@ HRESULT MusicPerformance::SetMasterVolume(std::int32_t volume) {
 HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPath* path) {
   Engine& e = *engine_;
   std::string argument = segment.path_ + " on " + PerformanceName(id_);
-  if (e.synth == nullptr) return Record("PlaySecondary", argument, kMusicNotReady);
+  if (!e.Usable()) return Record("PlaySecondary", argument, kMusicNotReady);
   if (path && path->performance_id_ != id_) return Record("PlaySecondary", argument, kMusicInvalidArgument);
   if (path && !path->active_) return Record("PlaySecondary", argument, kMusicPathInactive);
 
@@ -363,18 +425,21 @@ HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPat
   // A loop without length would jump back for ever without time passing: the tune then plays once.
   inst.looping = segment.repeats_ > 0 && inst.loop_end_sample > inst.loop_start_sample;
 
-  std::lock_guard lock(e.mutex);
+  std::unique_lock lock(e.mutex);
   inst.block = e.ChooseBlock();
   inst.base = e.clock;
-  if (segment.standard_midi_file_) ResetBlock(e.synth, inst.block);
+  inst.reset = segment.standard_midi_file_;
+  inst.started = false;
   e.instances.push_back(std::move(inst));
-  e.Dispatch(e.instances.back());  // "at once": the tune's first events go out now
+  // "At once": the tune's first events go out now, or as soon as the soundfont is read.
+  if (e.synth != nullptr) e.Start(e.instances.back());
+  lock.unlock();
   return Record("PlaySecondary", argument, kMusicOk);
 }
 
 HRESULT MusicPerformance::Stop() {
   HRESULT hr = kMusicOk;
-  if (engine_->synth == nullptr) {
+  if (!engine_->Usable()) {
     hr = kMusicNotReady;
   } else {
     std::lock_guard lock(engine_->mutex);
@@ -385,7 +450,7 @@ HRESULT MusicPerformance::Stop() {
 
 HRESULT MusicPerformance::StopSegment(MusicSegmentData& segment) {
   HRESULT hr = kMusicOk;
-  if (engine_->synth == nullptr) {
+  if (!engine_->Usable()) {
     hr = kMusicNotReady;
   } else {
     std::lock_guard lock(engine_->mutex);
@@ -403,7 +468,7 @@ HRESULT MusicPerformance::CloseDown() {
 HRESULT MusicPerformance::Render(float* out, int frames) {
   Engine& e = *engine_;
   if (out == nullptr || frames < 0) return kMusicInvalidArgument;
-  if (e.synth == nullptr) return kMusicNotReady;
+  if (!e.Usable()) return kMusicNotReady;
   if (!e.offline) return kMusicFail;  // the audio device is the one listening
   std::lock_guard lock(e.mutex);
   std::fill(out, out + 2 * static_cast<std::size_t>(frames), 0.0f);
@@ -419,27 +484,33 @@ int MusicPerformance::CountPlaying() const {
 HRESULT MusicSegmentData::Download(MusicPerformance& performance) {
   MusicPerformance::Engine& e = *performance.engine_;
   HRESULT hr = kMusicOk;
-  if (e.synth == nullptr) {
+  const bool usable = e.Usable();
+  std::unique_lock lock(e.mutex);
+  if (!usable) {
     hr = kMusicNotReady;
   } else if (std::find(e.downloaded.begin(), e.downloaded.end(), tune_) != e.downloaded.end()) {
     hr = kMusicNothingToDo;
   } else {
     e.downloaded.push_back(tune_);
   }
+  lock.unlock();
   return Record("Download", path_ + " to " + PerformanceName(performance.id_), hr);
 }
 
 HRESULT MusicSegmentData::Unload(MusicPerformance& performance) {
   MusicPerformance::Engine& e = *performance.engine_;
+  const bool usable = e.Usable();
+  std::unique_lock lock(e.mutex);
   auto it = std::find(e.downloaded.begin(), e.downloaded.end(), tune_);
   HRESULT hr = kMusicOk;
-  if (e.synth == nullptr) {
+  if (!usable) {
     hr = kMusicNotReady;
   } else if (it == e.downloaded.end()) {
     hr = kMusicNothingToDo;
   } else {
     e.downloaded.erase(it);
   }
+  lock.unlock();
   return Record("Unload", path_ + " from " + PerformanceName(performance.id_), hr);
 }
 

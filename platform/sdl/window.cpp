@@ -19,8 +19,20 @@ namespace {
 SDL_Window* window = nullptr;
 bool video = false;
 
+// The framebuffer as an SDL surface, and what the window surface was last given of it.
+SDL_Surface* picture = nullptr;
+platform::ShownPicture shown;
+SDL_Surface* shown_surface = nullptr;
+int shown_w = 0, shown_h = 0;
+bool show_whole = true;  // the window lost its picture (exposed, resized): give it all again
+
 bool StartVideo() {
   if (video) return true;
+  // The window's picture goes to the X server through shared memory (MIT-SHM). Left to itself SDL
+  // would first build an OpenGL context to decide, and without a graphics card it then draws the
+  // picture through a software rasteriser: slower to start and to show every paint. A choice made
+  // in SDL_FRAMEBUFFER_ACCELERATION still wins.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "VALDRIM: no window system: %s\n", SDL_GetError());
     return false;
@@ -63,6 +75,7 @@ void TakeEvents() {
           core::PostInput(hwnd, WM_CLOSE, 0, 0);
         } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
                    e.window.event == SDL_WINDOWEVENT_RESTORED) {
+          show_whole = true;
           Present();  // the window keeps its picture
         }
         break;
@@ -86,27 +99,27 @@ void Present() {
   if (window == nullptr || hwnd == nullptr) return;
   SDL_Surface* surface = SDL_GetWindowSurface(window);
   if (surface == nullptr) return;
-  const Framebuffer& fb = ClientFramebuffer();
+  Framebuffer& fb = ClientFramebuffer();
+  if (picture == nullptr) {
+    // SDL's own converter reads the framebuffer's rows where they are.
+    picture = SDL_CreateRGBSurfaceWithFormatFrom(fb.Row(0), Framebuffer::kWidth, Framebuffer::kHeight, 24,
+                                                 Framebuffer::kStride, SDL_PIXELFORMAT_RGB24);
+    if (picture == nullptr) return;
+  }
+  // A new window surface (first present, a size change) holds nothing of ours yet.
+  if (surface != shown_surface || surface->w != shown_w || surface->h != shown_h) show_whole = true;
   const int w = std::min({surface->w, core::ClientWidth(*hwnd), Framebuffer::kWidth});
   const int h = std::min({surface->h, core::ClientHeight(*hwnd), Framebuffer::kHeight});
-  if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-  const SDL_PixelFormat* format = surface->format;
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* src = fb.Row(y);
-    auto* row = static_cast<std::uint8_t*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
-    if (format->BytesPerPixel == 4) {
-      auto* out = reinterpret_cast<Uint32*>(row);
-      for (int x = 0; x < w; ++x, src += 3) out[x] = SDL_MapRGB(format, src[0], src[1], src[2]);
-    } else {
-      for (int x = 0; x < w; ++x, src += 3) {
-        const Uint32 pixel = SDL_MapRGB(format, src[0], src[1], src[2]);
-        std::uint8_t* p = row + x * format->BytesPerPixel;
-        for (int b = 0; b < format->BytesPerPixel; ++b) p[b] = static_cast<std::uint8_t>(pixel >> (8 * b));
-      }
-    }
-  }
-  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-  SDL_UpdateWindowSurface(window);
+  const RECT area = shown.Take(fb, w, h, show_whole);
+  show_whole = false;
+  shown_surface = surface;
+  shown_w = surface->w;
+  shown_h = surface->h;
+  if (area.left >= area.right) return;  // the screen already shows this picture
+  SDL_Rect from{area.left, area.top, area.right - area.left, area.bottom - area.top};
+  SDL_Rect to = from;
+  SDL_BlitSurface(picture, &from, surface, &to);
+  SDL_UpdateWindowSurfaceRects(window, &from, 1);
 }
 
 }  // namespace platform::sdl
@@ -147,6 +160,7 @@ BOOL DestroyWindow(HWND hwnd) {
     SDL_DestroyWindow(window);
     window = nullptr;
   }
+  platform::sdl::show_whole = true;
   return TRUE;
 }
 
@@ -157,6 +171,7 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
     SDL_SetWindowSize(window, std::max(core::ClientWidth(*hwnd), 1), std::max(core::ClientHeight(*hwnd), 1));
     SDL_SetWindowPosition(window, x, y);
   }
+  platform::sdl::show_whole = true;
   return TRUE;
 }
 

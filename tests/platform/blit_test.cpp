@@ -45,6 +45,22 @@ TEST_F(Blit, BottomRowOfThePictureLandsOnTheLowestWindowRow) {
   }
 }
 
+TEST_F(Blit, EveryRowLengthAndStartColumnCopiesEveryPixel) {
+  // Long rows are copied several pixels a step: each length and start must land pixel for pixel.
+  Dib dib(48, 2);
+  for (int width = 1; width <= 40; ++width) {
+    for (int from = 0; from < 3; ++from) {
+      platform::ClientFramebuffer().Clear(kWhite);
+      StretchDIBits(dc, 7, 0, width, 2, from, 0, width, 2, dib.bits.data(), &dib.info, DIB_RGB_COLORS, SRCCOPY);
+      for (int y = 0; y < 2; ++y) {
+        EXPECT_EQ(Fb().Pixel(6, y), kWhite);
+        for (int x = 0; x < width; ++x) ASSERT_EQ(Fb().Pixel(7 + x, y), RGB(from + x, 1 - y, 7)) << width << " " << from;
+        EXPECT_EQ(Fb().Pixel(7 + width, y), kWhite) << width << " " << from;
+      }
+    }
+  }
+}
+
 TEST_F(Blit, SourceRectangleCountsYFromTheBottom) {
   Dib dib(200, 100);
   // The panel's way: the rectangle (x 50, y 10 from the bottom, 20 x 30) at (640, 0).

@@ -298,33 +298,79 @@ TEST(MusicSetUp, ClosedDownPerformanceRefusesEverything) {
   EXPECT_LT(Level(RenderOfflineMusic(kRate / 10), 0, 0.1), 1e-6);
 }
 
-TEST(MusicSetUp, WithoutASoundDeviceTheDummyDriverPlaysSilently) {
-  // An audio driver that does not exist here stands for a machine without sound.
-  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  CoInitialize();
-  SetMusicOutput(MusicOutput::kAudioDevice);
-  {
-    TempFolder folder;
-    std::unique_ptr<MusicLoader> loader;
-    std::unique_ptr<MusicPerformance> performance;
-    std::unique_ptr<MusicSegmentData> tune;
-    ASSERT_EQ(MusicLoader::Create(&loader), kMusicOk);
-    ASSERT_EQ(MusicPerformance::Create(&performance), kMusicOk);
-    EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
-    EXPECT_EQ(MusicAudioDriver(), "dummy");
-    ASSERT_EQ(loader->LoadSegmentFromFile(folder.Write("t.mid", OneNoteTune(0.25, 0.5)), &tune), kMusicOk);
-    EXPECT_EQ(performance->PlaySecondary(*tune, nullptr), kMusicOk);
-    // The device's thread drives the sequencer: the quarter-second tune comes to its end.
-    EXPECT_EQ(performance->CountPlaying(), 1);
-    for (int waited = 0; waited < 300 && performance->CountPlaying() > 0; ++waited) usleep(10000);
-    EXPECT_EQ(performance->CountPlaying(), 0);
-    std::vector<float> out(64);
-    EXPECT_EQ(performance->Render(out.data(), 32), kMusicFail);  // the device is the listener
-    EXPECT_EQ(performance->CloseDown(), kMusicOk);
-    EXPECT_EQ(MusicAudioDriver(), "");
+// A performance with its audio up on the device of a machine without sound: an audio driver that
+// does not exist here stands for it.
+struct DeviceRig {
+  DeviceRig() {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    CoInitialize();
+    SetMusicOutput(MusicOutput::kAudioDevice);
+    EXPECT_EQ(MusicLoader::Create(&loader), kMusicOk);
+    EXPECT_EQ(MusicPerformance::Create(&performance), kMusicOk);
+    if (performance) {
+      EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
+    }
   }
-  SetMusicOutput(MusicOutput::kOffline);
-  CoUninitialize();
+  ~DeviceRig() {
+    tune.reset();
+    performance.reset();
+    SetMusicSoundFont(soundfont);
+    SetMusicOutput(MusicOutput::kOffline);
+    CoUninitialize();
+  }
+  const std::string soundfont = GetMusicSoundFont();
+  TempFolder folder;
+  std::unique_ptr<MusicLoader> loader;
+  std::unique_ptr<MusicPerformance> performance;
+  std::unique_ptr<MusicSegmentData> tune;
+};
+
+TEST(MusicSetUp, WithoutASoundDeviceTheDummyDriverPlaysSilently) {
+  DeviceRig rig;
+  auto& performance = rig.performance;
+  ASSERT_TRUE(performance);
+  // A second performance (the thinking phase's) asks for its device while the switch to the dummy
+  // driver may still be under way; the dummy driver has room for one device, so it stays mute.
+  std::unique_ptr<MusicPerformance> second;
+  ASSERT_EQ(MusicPerformance::Create(&second), kMusicOk);
+  EXPECT_EQ(second->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
+  EXPECT_EQ(MusicAudioDriver(), "dummy");
+  ASSERT_EQ(rig.loader->LoadSegmentFromFile(rig.folder.Write("t.mid", OneNoteTune(0.25, 0.5)), &rig.tune), kMusicOk);
+  EXPECT_EQ(performance->PlaySecondary(*rig.tune, nullptr), kMusicOk);
+  // The device's thread drives the sequencer: the quarter-second tune comes to its end.
+  EXPECT_EQ(performance->CountPlaying(), 1);
+  for (int waited = 0; waited < 300 && performance->CountPlaying() > 0; ++waited) usleep(10000);
+  EXPECT_EQ(performance->CountPlaying(), 0);
+  std::vector<float> out(64);
+  EXPECT_EQ(performance->Render(out.data(), 32), kMusicFail);  // the device is the listener
+  EXPECT_EQ(second->CloseDown(), kMusicOk);
+  EXPECT_EQ(MusicAudioDriver(), "dummy");
+  EXPECT_EQ(performance->CloseDown(), kMusicOk);
+  EXPECT_EQ(MusicAudioDriver(), "");
+}
+
+TEST(MusicSetUp, OnTheDeviceTheSoundFontLoadsAlongsideAndAFileThatIsNoSoundFontFailsAtOnce) {
+  DeviceRig rig;
+  auto& performance = rig.performance;
+  ASSERT_TRUE(performance);
+  // Whether or not the soundfont is read yet, the calls answer as they always did.
+  std::unique_ptr<MusicAudioPath> path;
+  EXPECT_EQ(performance->CreateStandardAudioPath(MusicPathType::kDynamicStereo, 64, false, &path), kMusicOk);
+  EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicAlreadyInitialised);
+  ASSERT_EQ(rig.loader->LoadSegmentFromFile(rig.folder.Write("t.mid", OneNoteTune(0.25, 30)), &rig.tune), kMusicOk);
+  EXPECT_EQ(rig.tune->Download(*performance), kMusicOk);
+  EXPECT_EQ(performance->PlaySecondary(*rig.tune, nullptr), kMusicOk);
+  EXPECT_EQ(performance->Stop(), kMusicOk);
+  EXPECT_EQ(performance->CountPlaying(), 0);
+  EXPECT_EQ(performance->PlaySecondary(*rig.tune, nullptr), kMusicOk);
+  EXPECT_EQ(performance->CountPlaying(), 1);
+  EXPECT_EQ(performance->CloseDown(), kMusicOk);
+  EXPECT_EQ(performance->CountPlaying(), 0);
+
+  SetMusicSoundFont(rig.folder.Write("not.sf2", std::vector<std::uint8_t>(4096, 'x')));
+  ASSERT_EQ(MusicPerformance::Create(&performance), kMusicOk);
+  EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicFail);
+  EXPECT_EQ(performance->PlaySecondary(*rig.tune, nullptr), kMusicNotReady);
 }
 
 TEST(MusicCalls, AreRecordedWithTheirResultsAndInjectedFailuresHitOnce) {

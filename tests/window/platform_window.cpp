@@ -1,5 +1,7 @@
 // Opens the game's window with the real back end, paints a picture through StretchDIBits and
-// the game's texts in its two fonts, and has the screen checked at 846 x 508 and at 646 x 508.
+// the game's texts in its two fonts, and has the screen checked at 846 x 508 and at 646 x 508;
+// then a hover repaint as the screens do it (a small area invalidated, the whole picture drawn
+// again with a few small changes, one outside that area), which the screen must show too.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +16,7 @@ HFONT font1 = nullptr;
 HFONT font2 = nullptr;
 int step = 0;
 bool ok = true;
+bool hovered = false;
 
 // An 840 x 480 bottom-up 24-bit picture: colour bands, a grid, and a red bottom row and a blue
 // top row so that a picture shown upside down cannot pass.
@@ -65,6 +68,12 @@ void Paint(HWND hwnd) {
   }
   SetTextColor(dc, RGB(0, 0, 0));
   Text(dc, 660, 44, "HP  195  /  195");
+  if (hovered) {
+    // A lit 37 x 13 button at odd columns, and a text well outside the invalidated area.
+    if (StretchDIBits(dc, 101, 203, 37, 13, 11, 7, 37, 13, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY) != 13) ok = false;
+    SetTextColor(dc, RGB(250, 250, 0));
+    Text(dc, 333, 301, "選択");
+  }
   SelectObject(dc, GetStockObject(SYSTEM_FONT));
   EndPaint(hwnd, &ps);
 }
@@ -86,6 +95,12 @@ LRESULT Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
         MoveWindow(hwnd, 150, 150, 646, 508, TRUE);  // repainted by the next WM_PAINT
       } else if (step == 2) {
         if (!window_test::Shot("narrow")) ok = false;
+        hovered = true;
+        const RECT button{101, 203, 138, 216};
+        InvalidateRect(hwnd, &button, FALSE);
+        UpdateWindow(hwnd);
+      } else if (step == 3) {
+        if (!window_test::Shot("hover")) ok = false;
         KillTimer(hwnd, 1);
         window_test::AskToClose();
       }
