@@ -8,10 +8,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <ctime>
 #include <vector>
 
+#include "bench/step_timing.h"
 #include "core/end_of_turn.h"
 #include "field/field_screen.h"
 #include "platform/headless.h"
@@ -21,35 +20,8 @@
 
 namespace {
 
-// The thread's own processor time: on a shared machine the wall clock would count the time other
-// programs hold the processor. (<chrono> cannot be compiled into CP932: its unit suffix has a
-// micro sign.)
-double NowMicros() {
-  timespec t;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
-}
-
-double Percentile(std::vector<double> samples, double p) {
-  std::sort(samples.begin(), samples.end());
-  const auto at = static_cast<std::size_t>(p * static_cast<double>(samples.size() - 1) + 0.5);
-  return samples[std::min(at, samples.size() - 1)];
-}
-
-// The median copy of one window's worth of pixels (840 x 480, three bytes each).
-double FrameCopyMicros() {
-  std::vector<std::uint8_t> from(840 * 480 * 3, 0x5A), to(840 * 480 * 3);
-  std::vector<double> samples;
-  for (int i = 0; i < 300; ++i) {
-    from[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-    const double start = NowMicros();
-    std::memcpy(to.data(), from.data(), to.size());
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-    samples.push_back(NowMicros() - start);
-  }
-  return Percentile(samples, 0.5);
-}
+using step_timing::FrameCopyMicros;
+using step_timing::NowMicros;
 
 bool Shown(const Character& c) {
   return c.GetState() != 0 && c.GetState() != 12 && c.GetNationId() != Character::kNationNone &&
@@ -197,12 +169,7 @@ void BM_ActionPhaseTickWithPaint(benchmark::State& state) {
     ++tick;
   }
   const double frame = std::min(frame_before, FrameCopyMicros());
-  const double median = Percentile(ticks, 0.5), p99 = Percentile(ticks, 0.99);
-  state.counters["median_us"] = median;
-  state.counters["p99_us"] = p99;
-  state.counters["frame_copy_us"] = frame;
-  state.counters["median_frames"] = median / frame;
-  state.counters["p99_frames"] = p99 / frame;
+  step_timing::Report(state, ticks, frame);
   state.counters["in_view"] = in_view / tick;
   state.counters["on_field"] = on_field / tick;
 }

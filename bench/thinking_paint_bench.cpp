@@ -5,17 +5,13 @@
 // the same way in the same run, is the yardstick.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <vector>
 
-#include <time.h>
-
+#include "bench/step_timing.h"
 #include "core/game.h"
 #include "core/main_window.h"
-#include "platform/framebuffer.h"
 #include "platform/headless.h"
 #include "platform/music.h"
 #include "tests/support/game_folder.h"
@@ -29,26 +25,16 @@ struct ThinkingPaintTestAccess {
 
 namespace {
 
-// Microseconds on the monotonic clock (<chrono> does not build with the CP932 execution charset).
-double NowUs() {
-  timespec t{};
-  clock_gettime(CLOCK_MONOTONIC, &t);
-  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
-}
-
-// Times each run of `step` and reports the median and 99th percentile in microseconds.
+// Times each run of `step` and reports the median and 99th percentile beside one frame copy.
 template <typename Step>
 void TimeEach(benchmark::State& state, Step step) {
   std::vector<double> us;
   for (auto _ : state) {
-    const double start = NowUs();
+    const double start = step_timing::NowMicros();
     step();
-    us.push_back(NowUs() - start);
+    us.push_back(step_timing::NowMicros() - start);
   }
-  if (us.empty()) return;
-  std::sort(us.begin(), us.end());
-  state.counters["median_us"] = us[us.size() / 2];
-  state.counters["p99_us"] = us[std::min(us.size() - 1, us.size() * 99 / 100)];
+  step_timing::Report(state, us, step_timing::FrameCopyMicros());
 }
 
 // The whole game in a folder of its own with the generated pictures over the tests' ones, a new
@@ -97,19 +83,6 @@ void BM_ThinkingPaint(benchmark::State& state) {
 }
 // 0: the main menu with the player's city box; 56: the first unaffiliated character's card.
 BENCHMARK(BM_ThinkingPaint)->Arg(0)->Arg(56)->ArgName("menu")->Unit(benchmark::kMicrosecond);
-
-void BM_CopyFrame(benchmark::State& state) {
-  const std::vector<std::uint8_t> from(static_cast<std::size_t>(platform::Framebuffer::kStride) *
-                                           platform::Framebuffer::kHeight,
-                                       0x5A);
-  std::vector<std::uint8_t> to(from.size());
-  TimeEach(state, [&] {
-    std::memcpy(to.data(), from.data(), from.size());
-    benchmark::ClobberMemory();
-  });
-  benchmark::DoNotOptimize(to.data());
-}
-BENCHMARK(BM_CopyFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
