@@ -39,8 +39,13 @@ int MusicPlayer::Init(HWND window) {
     MessageBoxA(window, "", "パフォーマンスの作成失敗", MB_OK);
     return 0;
   }
-  if (Failed(performance_->InitAudio(platform::MusicPathType::kSharedStereoPlusReverb, 64))) {
+  // The synthesiser may turn out not to start only once its soundfont is read, after the set-up:
+  // it then says so with the same box, shown by the message loop.
+  const auto synthesiser_failed = [window] {
     MessageBoxA(window, "", "パフォーマンスとシンセサイザーの初期化失敗", MB_OK);
+  };
+  if (Failed(performance_->InitAudio(platform::MusicPathType::kSharedStereoPlusReverb, 64, synthesiser_failed))) {
+    synthesiser_failed();
     return 0;
   }
   if (Failed(performance_->CreateStandardAudioPath(platform::MusicPathType::kDynamicStereo, 64, false,

@@ -15,7 +15,9 @@ class MusicPlayer {
   MusicPlayer& operator=(const MusicPlayer&) = delete;
 
   // Creates loader, performance and audio path; a failed step shows its box (owned by `window`)
-  // and ends the set-up. A player set up before is first emptied. Returns 0.
+  // and ends the set-up. A player set up before is first emptied. Returns 0. A soundfont that
+  // fails only when read in full (on the audio device, after the set-up) shows the synthesiser's
+  // box from the message loop, and the player plays nothing.
   int Init(HWND window);
   // Loads "MUSIC/<name>" as the player's own segment; if that fails the player is shut down
   // silently. Returns 0.

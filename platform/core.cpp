@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <mutex>
 
 namespace platform::core {
 namespace {
@@ -36,9 +37,32 @@ State& S() {
 
 bool Live(HWND hwnd) { return hwnd != nullptr && hwnd == S().window.get(); }
 
+// The only part of the window model that other threads reach.
+struct Posted {
+  std::mutex mutex;
+  std::vector<std::function<void()>> calls;
+};
+Posted& P() {
+  static Posted posted;
+  return posted;
+}
+
+void RunPosted() {
+  std::vector<std::function<void()>> calls;
+  {
+    std::lock_guard lock(P().mutex);
+    calls.swap(P().calls);
+  }
+  for (auto& call : calls) call();
+}
+
 }  // namespace
 
-void Reset() { S() = State{}; }
+void Reset() {
+  S() = State{};
+  std::lock_guard lock(P().mutex);
+  P().calls.clear();
+}
 
 bool RegisterClass(const char* class_name, WNDPROC proc) {
   if (class_name == nullptr || proc == nullptr) return false;
@@ -207,7 +231,13 @@ void PostQuit(int exit_code) {
 
 std::optional<int> QuitCode() { return S().quit; }
 
+void PostToGameThread(std::function<void()> call) {
+  std::lock_guard lock(P().mutex);
+  P().calls.push_back(std::move(call));
+}
+
 bool TakeMessage(MSG* msg) {
+  RunPosted();
   State& s = S();
   while (!s.input.empty()) {
     MSG m = s.input.front();

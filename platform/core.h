@@ -4,6 +4,7 @@
 // the showing of the picture. Nothing here includes SDL.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,8 +87,14 @@ void PostQuit(int exit_code);
 std::optional<int> QuitCode();
 
 // The next message without waiting, in Windows' order: queued input first, then the quit
-// message, then a paint of the invalid area, then the earliest pending timer tick.
+// message, then a paint of the invalid area, then the earliest pending timer tick. What other
+// threads posted to the game's thread runs first.
 bool TakeMessage(MSG* msg);
+
+// Work that another thread hands to the game's thread (the box of a music set-up that failed
+// behind the game's back, say): the message loop runs it, in the order posted, before it takes
+// its next message. Safe to call from any thread.
+void PostToGameThread(std::function<void()> call);
 
 // The texts written with TextOutA, kept only while a test asks for them (headless.h).
 struct TextCall {

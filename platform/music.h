@@ -10,6 +10,7 @@
 // through the same synthesiser and sequencer, and can read back every call made on the music
 // objects.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -184,8 +185,11 @@ class MusicPerformance {
   MusicPerformance& operator=(const MusicPerformance&) = delete;
 
   // Creates the synthesiser (soundfont loaded, `channels` MIDI channels rounded up to a multiple of
-  // 16, reverb when the default path has it) and opens the audio output.
-  HRESULT InitAudio(MusicPathType default_path, int channels);
+  // 16, reverb when the default path has it) and opens the audio output. On the audio device the
+  // soundfont is read on a thread of its own, so that the game need not wait for it: should that
+  // read fail, the performance ends as after a failed InitAudio (it plays and holds nothing; a new
+  // InitAudio may try again) and `on_failed_read` is run on the game's thread by its message loop.
+  HRESULT InitAudio(MusicPathType default_path, int channels, std::function<void()> on_failed_read = {});
   HRESULT CreateStandardAudioPath(MusicPathType type, int channels, bool activate,
                                   std::unique_ptr<MusicAudioPath>* path);
   // Master volume in hundredths of a decibel (0 = unchanged, -1000 = -10 dB).

@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <dlfcn.h>
 
-#include <cstdlib>
+#include <cstdarg>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -24,12 +24,16 @@ struct Client {
 struct Devices {
   std::mutex mutex;
   bool audio_up = false;
+  // Set once no sound device was found: SDL's audio is started on the "dummy" driver from then on.
+  bool dummy_only = false;
   std::map<std::uint32_t, std::unique_ptr<Client>> open;  // by the handle Open gave out
   std::uint32_t last_handle = 0;
   // The switch to the dummy driver after a failed device search. Shutting SDL's audio down waits
   // for its ALSA watcher thread (up to a tenth of a second), which the title need not wait for.
   // Until it is joined, only that thread touches SDL's audio and these fields, except the clients
   // that ask for a device meanwhile: they wait in `waiting` to be opened by it on the dummy driver.
+  // Every other SDL audio call is made under `mutex` after joining it, so SDL's audio is never
+  // entered on two threads at once.
   std::thread switching;
   std::mutex switch_mutex;
   bool switched = true;
@@ -48,45 +52,51 @@ void Callback(void* userdata, Uint8* stream, int length) {
 }
 
 // ALSA prints every step of a failed device search on stderr (eight lines on a machine without a
-// sound card) before SDL gives up on it. While SDL looks for a device, its complaints go nowhere;
-// whether a device opens, and the fall-back to silence, stay as they are.
-void IgnoreAlsa(const char*, int, const char*, int, const char*, ...) {}
+// sound card) before SDL gives up on it. The search runs on the thread that opens the device, so
+// while that thread looks for one, ALSA's complaints on it go nowhere; other threads, and whether
+// a device opens, are untouched.
+void IgnoreAlsa(const char*, int, const char*, int, const char*, va_list) {}
 
-using AlsaHandler = void (*)(const char*, int, const char*, int, const char*, ...);
-using AlsaSetHandler = int (*)(AlsaHandler);
+using AlsaHandler = void (*)(const char*, int, const char*, int, const char*, va_list);
+using AlsaSetLocalHandler = AlsaHandler (*)(AlsaHandler);
 
-// ALSA's snd_lib_error_set_handler, looked up once; null without ALSA. SDL loads the same library
-// when it tries ALSA, so the handler set here is the one its device search reports to.
-AlsaSetHandler AlsaErrorHandlerSetter() {
-  static const AlsaSetHandler setter = [] {
+// ALSA's snd_lib_error_set_local (a handler for the calling thread only), looked up once; null
+// without ALSA. SDL loads the same library when it tries ALSA.
+AlsaSetLocalHandler AlsaLocalHandlerSetter() {
+  static const AlsaSetLocalHandler setter = [] {
     void* alsa = dlopen("libasound.so.2", RTLD_LAZY);
-    return alsa != nullptr ? reinterpret_cast<AlsaSetHandler>(dlsym(alsa, "snd_lib_error_set_handler")) : nullptr;
+    return alsa != nullptr ? reinterpret_cast<AlsaSetLocalHandler>(dlsym(alsa, "snd_lib_error_set_local"))
+                           : nullptr;
   }();
   return setter;
 }
 
 class QuietAlsa {
  public:
-  QuietAlsa() : set_(AlsaErrorHandlerSetter()) {
-    if (set_ != nullptr) set_(IgnoreAlsa);
+  QuietAlsa() : set_(AlsaLocalHandlerSetter()) {
+    if (set_ != nullptr) before_ = set_(IgnoreAlsa);
   }
   ~QuietAlsa() {
-    if (set_ != nullptr) set_(nullptr);  // ALSA's own printer again
+    if (set_ != nullptr) set_(before_);
   }
   QuietAlsa(const QuietAlsa&) = delete;
   QuietAlsa& operator=(const QuietAlsa&) = delete;
 
  private:
-  AlsaSetHandler set_;
+  AlsaSetLocalHandler set_;
+  AlsaHandler before_ = nullptr;
 };
 
+// SDL's audio on the driver SDL_AUDIODRIVER names or, by default, the first that starts; on
+// "dummy" once no sound device was found. Started and stopped directly rather than as an SDL
+// subsystem, so that the fall-back need not change the environment while other threads run.
 bool StartAudio(Devices& d) {
-  if (!d.audio_up) d.audio_up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  if (!d.audio_up) d.audio_up = SDL_AudioInit(d.dummy_only ? "dummy" : nullptr) == 0;
   return d.audio_up;
 }
 
 void StopAudio(Devices& d) {
-  if (d.audio_up) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (d.audio_up) SDL_AudioQuit();
   d.audio_up = false;
 }
 
@@ -131,15 +141,17 @@ std::uint32_t Open(RenderFunction render, void* user) {
     }
   }
   FinishSwitching(d);
-  const QuietAlsa quiet;
-  client->id = StartAudio(d) ? TryOpen(client.get()) : 0;
+  {
+    const QuietAlsa quiet;
+    client->id = StartAudio(d) ? TryOpen(client.get()) : 0;
+  }
   if (client->id != 0) {
     SDL_PauseAudioDevice(client->id, 0);
     return Keep(d, std::move(client));
   }
   if (AnyDevice(d)) return 0;
   // No sound device on this machine: the music goes to the dummy driver and nobody hears it.
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  d.dummy_only = true;
   {
     std::lock_guard wait(d.switch_mutex);
     d.switched = false;

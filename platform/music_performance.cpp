@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <mutex>
 #include <thread>
 #include <vector>
 
+#include "platform/core.h"
 #include "platform/music.h"
 #include "platform/music_device.h"
 #include "platform/music_internal.h"
@@ -87,12 +89,19 @@ void ResetBlock(fluid_synth_t* synth, int block) {
   }
 }
 
-void QuietFluidSynth() {
+// FluidSynth's process-wide set-up, once, on the game's thread before its first settings.
+void SetUpFluidSynth() {
   static std::once_flag once;
   std::call_once(once, [] {
     fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
     fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
     fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+    // The game plays through its own SDL callback and none of FluidSynth's audio drivers. Left
+    // registered, every new settings object would ask each of them for its options, and the SDL
+    // one would enter SDL's audio on the game's thread while the device's thread may be switching
+    // it to the dummy driver.
+    static const char* const kNoDriver[] = {nullptr};
+    fluid_audio_driver_register(const_cast<const char**>(kNoDriver));
   });
 }
 
@@ -105,9 +114,11 @@ struct MusicPerformance::Engine {
   // The soundfont is read on a thread of its own while the game goes on building its world and
   // painting its title (audio device only). Meanwhile plays and stops only change the list of
   // instances; those played start on the synthesiser when it is there, at the performance's
-  // clock 0, since nothing has been rendered before.
+  // clock 0, since nothing has been rendered before. A read that fails leaves the performance as
+  // a failed InitAudio does: it plays nothing and holds nothing.
   std::thread loader;
   bool loading = false;
+  bool read_failed = false;
   std::uint32_t device = 0;
   bool offline = false;
   bool closed = false;
@@ -134,11 +145,17 @@ struct MusicPerformance::Engine {
     }
   }
 
-  // A synthesiser is there, or will be once the soundfont is read. Takes the lock: the loader
-  // thread hands the synthesiser over under it.
+  // A synthesiser is there, or will be once the soundfont is read. Under the lock: the loader
+  // thread hands the synthesiser over (or gives up) under it.
+  bool UsableLocked() const { return synth != nullptr || loading; }
   bool Usable() {
     std::lock_guard lock(mutex);
-    return synth != nullptr || loading;
+    return UsableLocked();
+  }
+  // InitAudio succeeded, whatever became of the soundfont's read since.
+  bool AudioStarted() {
+    std::lock_guard lock(mutex);
+    return UsableLocked() || read_failed;
   }
 
   // Waits until the soundfont is read (or its read failed).
@@ -242,7 +259,14 @@ void DeviceRender(void* user, float* out, int frames) {
 
 // A new synthesiser with the soundfont and the drum channels of every block; null on failure.
 fluid_synth_t* NewSynth(fluid_settings_t* settings, const std::string& soundfont, int blocks) {
-  fluid_synth_t* synth = new_fluid_synth(settings);
+  fluid_synth_t* synth = nullptr;
+  {
+    // FluidSynth fills its shared tables in the first synthesiser it makes, and a second one made
+    // meanwhile on another thread would not wait for them.
+    static std::mutex first_synth;
+    std::lock_guard lock(first_synth);
+    synth = new_fluid_synth(settings);
+  }
   if (synth == nullptr) return nullptr;
   if (fluid_synth_sfload(synth, soundfont.c_str(), 1) == FLUID_FAILED) {
     delete_fluid_synth(synth);
@@ -257,18 +281,23 @@ fluid_synth_t* NewSynth(fluid_settings_t* settings, const std::string& soundfont
 }
 
 // The loader thread: hands the synthesiser over and starts what was played meanwhile. A soundfont
-// that passed the header check but does not load leaves the performance mute.
-void Load(MusicPerformance::Engine* e, std::string soundfont, int blocks) {
+// that passed the header check but does not load fails the performance; the game's thread hears
+// of it through `on_failed_read`, run by its message loop.
+void Load(MusicPerformance::Engine* e, std::string soundfont, int blocks, std::function<void()> on_failed_read) {
   fluid_synth_t* synth = NewSynth(e->settings, soundfont, blocks);
-  std::lock_guard lock(e->mutex);
-  e->loading = false;
-  e->synth = synth;
-  if (synth == nullptr) {
+  {
+    std::lock_guard lock(e->mutex);
+    e->loading = false;
+    e->synth = synth;
+    if (synth != nullptr) {
+      for (Instance& inst : e->instances) e->Start(inst);
+      return;
+    }
+    e->read_failed = true;
     e->instances.clear();
     e->downloaded.clear();
-    return;
   }
-  for (Instance& inst : e->instances) e->Start(inst);
+  if (on_failed_read) core::PostToGameThread(std::move(on_failed_read));
 }
 
 // Stops the sound, closes the device and drops the synthesiser.
@@ -285,6 +314,7 @@ void Shut(MusicPerformance::Engine& e) {
   }
   e.instances.clear();
   e.downloaded.clear();
+  e.read_failed = false;
   e.closed = true;
 }
 
@@ -306,7 +336,7 @@ HRESULT MusicPerformance::Create(std::unique_ptr<MusicPerformance>* performance)
   } else if (!music_internal::Installed()) {
     hr = kMusicUnavailable;
   } else {
-    QuietFluidSynth();
+    SetUpFluidSynth();
     std::unique_ptr<MusicPerformance> created(new MusicPerformance());
     created->engine_->settings = new_fluid_settings();
     if (created->engine_->settings == nullptr) {
@@ -325,14 +355,22 @@ MusicPerformance::~MusicPerformance() {
   Record("ReleasePerformance", PerformanceName(id_), kMusicOk);
 }
 
-HRESULT MusicPerformance::InitAudio(MusicPathType default_path, int channels) {
+HRESULT MusicPerformance::InitAudio(MusicPathType default_path, int channels, std::function<void()> on_failed_read) {
   Engine& e = *engine_;
   HRESULT hr = kMusicOk;
   std::string argument = PerformanceName(id_) + " " + std::to_string(channels);
   if (TakeInjectedFailure("InitAudio")) return Record("InitAudio", argument, kMusicFail);
   if (e.closed) return Record("InitAudio", argument, kMusicNotReady);
+  e.AwaitLoader();  // a read still under way decides first
   if (e.Usable()) return Record("InitAudio", argument, kMusicAlreadyInitialised);
   if (channels <= 0 || channels > 256) return Record("InitAudio", argument, kMusicInvalidArgument);
+  // A performance whose read failed starts again from nothing: its silent device goes.
+  music_device::Close(e.device);
+  e.device = 0;
+  {
+    std::lock_guard lock(e.mutex);
+    e.read_failed = false;
+  }
 
   int blocks = (channels + kChannelsPerBlock - 1) / kChannelsPerBlock;
   fluid_settings_setnum(e.settings, "synth.sample-rate", kMusicSampleRate);
@@ -352,7 +390,7 @@ HRESULT MusicPerformance::InitAudio(MusicPathType default_path, int channels) {
       e.blocks = blocks;
       e.loading = true;
     }
-    e.loader = std::thread(Load, &e, soundfont, blocks);
+    e.loader = std::thread(Load, &e, soundfont, blocks, std::move(on_failed_read));
     e.device = music_device::Open(DeviceRender, &e);  // 0: no device at all; the performance is mute
   } else {
     // The tests' offline renders load at once, as they always did.
@@ -377,7 +415,7 @@ HRESULT MusicPerformance::CreateStandardAudioPath(MusicPathType type, int channe
   HRESULT hr = kMusicOk;
   if (TakeInjectedFailure("CreateStandardAudioPath")) {
     hr = kMusicFail;
-  } else if (!engine_->Usable()) {
+  } else if (!engine_->AudioStarted()) {
     hr = kMusicNotReady;
   } else if (channels <= 0) {
     hr = kMusicInvalidArgument;
@@ -403,7 +441,6 @@ HRESULT MusicPerformance::SetMasterVolume(std::int32_t volume) {
 HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPath* path) {
   Engine& e = *engine_;
   std::string argument = segment.path_ + " on " + PerformanceName(id_);
-  if (!e.Usable()) return Record("PlaySecondary", argument, kMusicNotReady);
   if (path && path->performance_id_ != id_) return Record("PlaySecondary", argument, kMusicInvalidArgument);
   if (path && !path->active_) return Record("PlaySecondary", argument, kMusicPathInactive);
 
@@ -426,6 +463,12 @@ HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPat
   inst.looping = segment.repeats_ > 0 && inst.loop_end_sample > inst.loop_start_sample;
 
   std::unique_lock lock(e.mutex);
+  // Asked under the lock that queues the instance: a read that fails meanwhile finds it queued
+  // and takes it away, or this finds the read failed and queues nothing.
+  if (!e.UsableLocked()) {
+    lock.unlock();
+    return Record("PlaySecondary", argument, kMusicNotReady);
+  }
   inst.block = e.ChooseBlock();
   inst.base = e.clock;
   inst.reset = segment.standard_midi_file_;
@@ -439,22 +482,26 @@ HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPat
 
 HRESULT MusicPerformance::Stop() {
   HRESULT hr = kMusicOk;
-  if (!engine_->Usable()) {
-    hr = kMusicNotReady;
-  } else {
+  {
     std::lock_guard lock(engine_->mutex);
-    engine_->StopInstances(nullptr);
+    if (engine_->UsableLocked()) {
+      engine_->StopInstances(nullptr);
+    } else {
+      hr = kMusicNotReady;
+    }
   }
   return Record("Stop", PerformanceName(id_), hr);
 }
 
 HRESULT MusicPerformance::StopSegment(MusicSegmentData& segment) {
   HRESULT hr = kMusicOk;
-  if (!engine_->Usable()) {
-    hr = kMusicNotReady;
-  } else {
+  {
     std::lock_guard lock(engine_->mutex);
-    engine_->StopInstances(segment.tune_.get());
+    if (engine_->UsableLocked()) {
+      engine_->StopInstances(segment.tune_.get());
+    } else {
+      hr = kMusicNotReady;
+    }
   }
   return Record("StopSegment", segment.path_ + " on " + PerformanceName(id_), hr);
 }
@@ -484,9 +531,8 @@ int MusicPerformance::CountPlaying() const {
 HRESULT MusicSegmentData::Download(MusicPerformance& performance) {
   MusicPerformance::Engine& e = *performance.engine_;
   HRESULT hr = kMusicOk;
-  const bool usable = e.Usable();
   std::unique_lock lock(e.mutex);
-  if (!usable) {
+  if (!e.UsableLocked()) {
     hr = kMusicNotReady;
   } else if (std::find(e.downloaded.begin(), e.downloaded.end(), tune_) != e.downloaded.end()) {
     hr = kMusicNothingToDo;
@@ -499,11 +545,10 @@ HRESULT MusicSegmentData::Download(MusicPerformance& performance) {
 
 HRESULT MusicSegmentData::Unload(MusicPerformance& performance) {
   MusicPerformance::Engine& e = *performance.engine_;
-  const bool usable = e.Usable();
   std::unique_lock lock(e.mutex);
   auto it = std::find(e.downloaded.begin(), e.downloaded.end(), tune_);
   HRESULT hr = kMusicOk;
-  if (!usable) {
+  if (!e.UsableLocked()) {
     hr = kMusicNotReady;
   } else if (it == e.downloaded.end()) {
     hr = kMusicNothingToDo;

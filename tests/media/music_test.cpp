@@ -2,6 +2,7 @@
 // the ending tune's three passes, the boxes of a broken music system, and a second set-up while a
 // tune still plays.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -202,16 +203,40 @@ TEST_F(Music, WithoutTheMusicSystemEachPlayerShowsOneBox) {
 TEST_F(Music, WithoutASoundDeviceNoBoxAndTheGamePlaysOn) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   platform::SetMusicOutput(platform::MusicOutput::kAudioDevice);
-  MusicPlayer player;
-  MusicSegment title;
-  SetUpPlayer(player);
-  title.Init();
-  title.Load("velkorandush_4_field03.mid");
-  title.SetLoop(0, 0, platform::kMusicRepeatForever);
-  EXPECT_EQ(player.Play(title.GetSegment(), 1), platform::kMusicOk);
-  EXPECT_EQ(platform::MusicAudioDriver(), "dummy");
+  {
+    MusicPlayer player;
+    MusicSegment title;
+    SetUpPlayer(player);
+    title.Init();
+    title.Load("velkorandush_4_field03.mid");
+    title.SetLoop(0, 0, platform::kMusicRepeatForever);
+    EXPECT_EQ(player.Play(title.GetSegment(), 1), platform::kMusicOk);
+    EXPECT_EQ(platform::MusicAudioDriver(), "dummy");
+    player.Stop();
+  }
+  headless::PumpMessages();  // the soundfont has been read: nothing has come of it
   EXPECT_TRUE(headless::Boxes().empty());
-  player.Stop();
+}
+
+// On the device the soundfont is read behind the set-up's back; one that breaks off before its
+// instruments still ends in the synthesiser's box for each player, shown by the message loop.
+TEST_F(Music, OnTheDeviceASoundFontThatBreaksOffShowsTheSynthesiserBoxForEachPlayer) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  platform::SetMusicOutput(platform::MusicOutput::kAudioDevice);
+  std::vector<std::uint8_t> cut = {'R', 'I', 'F', 'F', 0, 0, 0x40, 0, 's', 'f', 'b', 'k'};
+  cut.resize(4096, 0);
+  Write("cut.sf2", cut);
+  platform::SetMusicSoundFont((folder_ / "MUSIC" / "cut.sf2").string());
+  MusicPlayer game_player, thinking_player;
+  SetUpPlayer(game_player);
+  SetUpPlayer(thinking_player);
+  for (int waited = 0; waited < 500 && headless::Boxes().size() < 2; ++waited) {
+    usleep(10000);
+    headless::PumpMessages();
+  }
+  const std::string failed = "パフォーマンスとシンセサイザーの初期化失敗";
+  EXPECT_EQ(Captions(), (std::vector<std::string>{failed, failed}));
+  for (const headless::Box& box : headless::Boxes()) EXPECT_EQ(box.owner, kWindow);
 }
 
 TEST_F(Music, AMissingTuneFileShowsNothingAndPlaysNothing) {

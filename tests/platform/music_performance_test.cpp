@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless.h"
 #include "platform/music.h"
 #include "tests/support/midi_file.h"
 
@@ -371,6 +372,62 @@ TEST(MusicSetUp, OnTheDeviceTheSoundFontLoadsAlongsideAndAFileThatIsNoSoundFontF
   ASSERT_EQ(MusicPerformance::Create(&performance), kMusicOk);
   EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicFail);
   EXPECT_EQ(performance->PlaySecondary(*rig.tune, nullptr), kMusicNotReady);
+}
+
+// A soundfont by its header that breaks off before its instruments: on the device its read fails
+// only after InitAudio has returned.
+std::vector<std::uint8_t> SoundFontThatBreaksOff() {
+  std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0x40, 0, 's', 'f', 'b', 'k'};
+  bytes.resize(4096, 0);
+  return bytes;
+}
+
+TEST(MusicSetUp, OnTheDeviceAReadThatFailsLeavesNothingPlayingTellsTheGameAndLetsInitAudioTryAgain) {
+  DeviceRig rig;
+  ASSERT_EQ(rig.loader->LoadSegmentFromFile(rig.folder.Write("t.mid", OneNoteTune(0.25, 30)), &rig.tune), kMusicOk);
+  SetMusicSoundFont(rig.folder.Write("cut.sf2", SoundFontThatBreaksOff()));
+  std::unique_ptr<MusicPerformance> performance;
+  ASSERT_EQ(MusicPerformance::Create(&performance), kMusicOk);
+  int told = 0;
+  ASSERT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64, [&told] { ++told; }), kMusicOk);
+  // The game's thread hears of the failure from its message loop.
+  for (int waited = 0; waited < 500 && told == 0; ++waited) {
+    usleep(10000);
+    headless::PumpMessages();
+  }
+  EXPECT_EQ(told, 1);
+  EXPECT_EQ(rig.tune->Download(*performance), kMusicNotReady);
+  EXPECT_EQ(performance->PlaySecondary(*rig.tune, nullptr), kMusicNotReady);
+  EXPECT_EQ(performance->CountPlaying(), 0);
+  // A new InitAudio starts afresh, here with a soundfont that reads.
+  SetMusicSoundFont(rig.soundfont);
+  EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
+  EXPECT_EQ(performance->PlaySecondary(*rig.tune, nullptr), kMusicOk);
+  EXPECT_EQ(performance->CountPlaying(), 1);
+  EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicAlreadyInitialised);
+  EXPECT_EQ(told, 1);
+}
+
+// Without SDL_AUDIODRIVER the machine's own audio is searched (ALSA on a machine without a sound
+// card, then the dummy driver): nothing of that search reaches the console.
+TEST(MusicSetUp, AStartOnTheMachinesOwnAudioPrintsNothing) {
+  unsetenv("SDL_AUDIODRIVER");
+  CoInitialize();
+  SetMusicOutput(MusicOutput::kAudioDevice);
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  std::unique_ptr<MusicPerformance> game, thinking;
+  for (auto* p : {&game, &thinking}) {
+    if (MusicPerformance::Create(p) == kMusicOk) (*p)->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64);
+  }
+  const std::string driver = MusicAudioDriver();
+  game.reset();
+  thinking.reset();
+  const std::string said = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+  SetMusicOutput(MusicOutput::kOffline);
+  CoUninitialize();
+  EXPECT_NE(driver, "");
+  EXPECT_EQ(said, "");
 }
 
 TEST(MusicCalls, AreRecordedWithTheirResultsAndInjectedFailuresHitOnce) {
