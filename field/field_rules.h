@@ -62,7 +62,10 @@ void EndAilments(Character& c);
 // whatever the character still has in hand is given up.
 void StandDown(const CharacterList& characters, Character& c);
 // A character engaging `foe` keeps an attack in hand only when that attack is on `foe`: one
-// left over from an earlier fight would strike its old target wherever that one stands now.
+// left over from an earlier fight would strike its old target wherever that one stands now. (A
+// fighter with no enemy outside a duel left within 40 leaves the fight, and the same tick's
+// combat decision may still start an attack on a duellist beside it, which nothing carries on or
+// ends until the character fights again.)
 void KeepAttackOnlyOn(Character& u, const Character& foe);
 // One tick off every effect in force; an effect whose time is out ends.
 void CountDownEffects(Character& c);

@@ -102,7 +102,8 @@ bool Framebuffer::WriteBmp(const std::string& path, int width, int height) const
   return WriteAll(path, out);
 }
 
-RECT ShownPicture::Take(const Framebuffer& now, int width, int height, bool whole) {
+RECT ShownPicture::Changed(const Framebuffer& now, int width, int height, bool whole) const {
+  whole = whole || lost_;
   width = std::clamp(width, 0, Framebuffer::kWidth);
   height = std::clamp(height, 0, Framebuffer::kHeight);
   const std::size_t bytes = static_cast<std::size_t>(width) * 3;
@@ -122,11 +123,15 @@ RECT ShownPicture::Take(const Framebuffer& now, int width, int height, bool whol
     changed.top = std::min<LONG>(changed.top, y);
     changed.bottom = y + 1;
   }
-  if (changed.left >= changed.right) return RECT{0, 0, 0, 0};
-  const std::size_t from = static_cast<std::size_t>(changed.left) * 3;
-  const std::size_t count = static_cast<std::size_t>(changed.right - changed.left) * 3;
-  for (int y = changed.top; y < changed.bottom; ++y) std::memcpy(shown_.Row(y) + from, now.Row(y) + from, count);
-  return changed;
+  return changed.left < changed.right ? changed : RECT{0, 0, 0, 0};
+}
+
+void ShownPicture::Presented(const Framebuffer& now, const RECT& area, bool shown) {
+  lost_ = !shown;
+  if (!shown || area.left >= area.right) return;
+  const std::size_t from = static_cast<std::size_t>(area.left) * 3;
+  const std::size_t count = static_cast<std::size_t>(area.right - area.left) * 3;
+  for (int y = area.top; y < area.bottom; ++y) std::memcpy(shown_.Row(y) + from, now.Row(y) + from, count);
 }
 
 Framebuffer& ClientFramebuffer() {

@@ -40,13 +40,17 @@ class Framebuffer {
 // part that a paint changed: hover repaints redraw the whole picture but change a few buttons.
 class ShownPicture {
  public:
-  // The smallest rectangle of the top-left width x height part where `now` differs from what was
-  // last shown (all of the part when `whole`), and that rectangle taken over as shown. Empty
+  // The smallest rectangle of the top-left width x height part where `now` differs from what the
+  // screen was last given (all of the part when `whole` or when the last present failed). Empty
   // (left == right) when nothing changed.
-  RECT Take(const Framebuffer& now, int width, int height, bool whole);
+  RECT Changed(const Framebuffer& now, int width, int height, bool whole) const;
+  // The present of `area` of `now` is over: the screen took it (`shown`), or it did not and what
+  // the screen shows is unknown, so the next present gives all.
+  void Presented(const Framebuffer& now, const RECT& area, bool shown);
 
  private:
   Framebuffer shown_;
+  bool lost_ = false;
 };
 
 // The window's framebuffer (either back end).

@@ -18,6 +18,7 @@ namespace {
 
 SDL_Window* window = nullptr;
 bool video = false;
+bool our_hint = false;  // the SDL_FRAMEBUFFER_ACCELERATION in force is ours, not the user's
 
 // The framebuffer as an SDL surface, and what the window surface was last given of it.
 SDL_Surface* picture = nullptr;
@@ -31,8 +32,8 @@ bool StartVideo() {
   // The window's picture goes to the X server through shared memory (MIT-SHM). Left to itself SDL
   // would first build an OpenGL context to decide, and without a graphics card it then draws the
   // picture through a software rasteriser: slower to start and to show every paint. A choice made
-  // in SDL_FRAMEBUFFER_ACCELERATION still wins.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // in SDL_FRAMEBUFFER_ACCELERATION still wins (our hint is then not set).
+  our_hint = SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0") == SDL_TRUE;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "VALDRIM: no window system: %s\n", SDL_GetError());
     return false;
@@ -48,6 +49,25 @@ bool StartVideo() {
   }
   video = true;
   return true;
+}
+
+// The SDL window for the game's window. Our hint also takes away SDL's way of showing a window on
+// a display that keeps no picture of a window for it (SDL's Wayland driver): there the window
+// surface cannot be had and the window would stay black. SDL chooses that way once per start of
+// its video, at the first window surface asked for, so the video starts again without our hint
+// and the window opens anew.
+SDL_Window* OpenWindow(const char* title, int x, int y, int w, int h, Uint32 flags) {
+  SDL_Window* opened = SDL_CreateWindow(title, x, y, w, h, flags);
+  if (opened == nullptr || !our_hint || SDL_GetWindowSurface(opened) != nullptr) return opened;
+  SDL_DestroyWindow(opened);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  SDL_ResetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION);
+  our_hint = false;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    video = false;
+    return nullptr;
+  }
+  return SDL_CreateWindow(title, x, y, w, h, flags);
 }
 
 // The user's input since the last look, as window messages.
@@ -110,7 +130,7 @@ void Present() {
   if (surface != shown_surface || surface->w != shown_w || surface->h != shown_h) show_whole = true;
   const int w = std::min({surface->w, core::ClientWidth(*hwnd), Framebuffer::kWidth});
   const int h = std::min({surface->h, core::ClientHeight(*hwnd), Framebuffer::kHeight});
-  const RECT area = shown.Take(fb, w, h, show_whole);
+  const RECT area = shown.Changed(fb, w, h, show_whole);
   show_whole = false;
   shown_surface = surface;
   shown_w = surface->w;
@@ -118,8 +138,10 @@ void Present() {
   if (area.left >= area.right) return;  // the screen already shows this picture
   SDL_Rect from{area.left, area.top, area.right - area.left, area.bottom - area.top};
   SDL_Rect to = from;
-  SDL_BlitSurface(picture, &from, surface, &to);
-  SDL_UpdateWindowSurfaceRects(window, &from, 1);
+  // Shown only when it reached the screen; else the next present gives it all again.
+  const bool taken =
+      SDL_BlitSurface(picture, &from, surface, &to) == 0 && SDL_UpdateWindowSurfaceRects(window, &from, 1) == 0;
+  shown.Presented(fb, area, taken);
 }
 
 }  // namespace platform::sdl
@@ -138,8 +160,8 @@ HWND CreateWindowExA(DWORD /*ex_style*/, const char* class_name, const char* cap
   const int py = y == CW_USEDEFAULT ? SDL_WINDOWPOS_UNDEFINED : y;
   // A fixed-size window (no resizing or maximising) that can be minimised.
   const Uint32 flags = (style & WS_VISIBLE) ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
-  window = SDL_CreateWindow(title.c_str(), px, py, std::max(core::ClientWidth(*hwnd), 1),
-                            std::max(core::ClientHeight(*hwnd), 1), flags);
+  window = platform::sdl::OpenWindow(title.c_str(), px, py, std::max(core::ClientWidth(*hwnd), 1),
+                                     std::max(core::ClientHeight(*hwnd), 1), flags);
   if (window == nullptr) {
     std::fprintf(stderr, "VALDRIM: cannot open the window: %s\n", SDL_GetError());
     core::Reset();

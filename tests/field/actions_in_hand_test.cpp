@@ -81,22 +81,36 @@ TEST_F(InHand, AFallenOrReleasedCharacterGivesUpItsAttackAndItsCasts) {
 }
 
 TEST_F(InHand, AnAttackLeftFromAnEarlierFightNeverStrikesItsOldTarget) {
-  // A lord back in service marches into an enemy with an attack still in hand on a character
-  // that now serves its own nation, far across the field.
-  Character& lord = AddUnit(1, 1, 400, 400, 2, Character::kRankLord, 3);
-  Character& enemy = AddUnit(2, 2, 430, 400, 2);
-  Character& comrade = AddUnit(3, 1, 1400, 1400, 2);
-  for (Character* c : {&lord, &enemy, &comrade}) {
-    Point p = Pos(*c);
-    c->SetDestination(p.x, p.y);
+  // A fighter whose last enemy near has gone leaves the fight, and the same tick's combat
+  // decision starts an attack on the nearest enemy within 40 all the same: a duellist, which is no
+  // enemy "near". Nothing carries that attack on or ends it while the fighter marches.
+  Character& u = AddUnit(1, 1, 400, 400, 6);
+  Character& duellist = AddUnit(2, 2, 420, 400, 7);
+  Character& partner = AddUnit(3, 3, 440, 400, 7);
+  Character& enemy = AddUnit(4, 3, 1500, 1500, 2);
+  for (Character* c : {&duellist, &partner}) {
+    c->SetInDuel();
+    c->SetDuelPartnerId(c == &duellist ? partner.GetId() : duellist.GetId());
+  }
+  for (Character* c : {&u, &enemy}) {
+    c->SetDestination(100, 100);
     c->stats.SetAttackSpeed(100);  // an attack whenever it is free to start one
   }
-  AttackingOn(lord, comrade);
+  Tick();
+  ASSERT_EQ(u.GetState(), 2);
+  ASSERT_TRUE(u.skill_slots.IsAttacking());
+  ASSERT_EQ(u.skill_slots.GetAttackTargetId(), duellist.GetId());
+  // The duel has ended, the winner marched off across the field, and the fighter meets an enemy.
+  duellist.ClearInDuel();
+  SetState(duellist, 2);
+  duellist.SetPosition(1400, 1400);
+  duellist.SetDestination(1800, 1800);
+  SetState(partner, 0);
+  enemy.SetPosition(Pos(u).x + 15, Pos(u).y);
   for (int i = 0; i < 30; ++i) Tick();
-  EXPECT_EQ(comrade.stats.GetAttacksReceived(), 0);
-  EXPECT_EQ(comrade.stats.GetHp(), comrade.stats.GetMaxHp());
+  EXPECT_EQ(duellist.stats.GetAttacksReceived(), 0);
   // It fought the enemy instead.
-  EXPECT_GT(lord.stats.GetAttacksMade(), 0);
+  EXPECT_GT(u.stats.GetAttacksMade(), 0);
   EXPECT_GT(enemy.stats.GetAttacksReceived(), 0);
 }
 
