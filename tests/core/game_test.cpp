@@ -41,8 +41,9 @@ constexpr int kSpectate[2] = {580, 360};
 int changes_made = 0;
 int crash_at = 0;  // 0: never
 constexpr int kCrashed = 42;
-void CountChange(platform::FileChange, const std::string&) {
+bool CountChange(platform::FileChange, const std::string&) {
   if (++changes_made == crash_at) _exit(kCrashed);
+  return true;
 }
 
 // What DATAFILE/ holds: every file's bytes by name.

@@ -48,15 +48,16 @@ struct SlotWorld {
 };
 
 // Hooks on the save's changes to the files. The first ends the process just before the first
-// rename, as a crash there would: the nine temporaries and the commit record are on the disk.
+// slot file is renamed, as a crash there would: the nine temporaries and the commit record are on
+// the disk.
 constexpr int kCrashed = 42;
-void CrashAtFirstRename(platform::FileChange change, const std::string&) {
-  if (change == platform::FileChange::kRename) _exit(kCrashed);
+bool CrashAtFirstRename(platform::FileChange change, const std::string& path) {
+  if (change == platform::FileChange::kRename && path.ends_with(".dat")) _exit(kCrashed);
+  return true;
 }
-// The second sends the inhabitants' temporary of slot 2 to a full disk as it is opened.
-void InhabitantsToAFullDisk(platform::FileChange change, const std::string& path) {
-  if (change == platform::FileChange::kOpen && path.ends_with("datafile2i.dat.new"))
-    fs::create_symlink("/dev/full", path);
+// The second sends the inhabitants' temporary of slot 2 to a full disk: its data never gets there.
+bool InhabitantsToAFullDisk(platform::FileChange change, const std::string& path) {
+  return change != platform::FileChange::kFinish || !path.ends_with("datafile2i.dat.new");
 }
 
 class SaveSlotTest : public test_support::HeadlessTest {
@@ -243,6 +244,19 @@ TEST_F(SaveSlotTest, AFullDiskKeepsThePreviousSlotWhole) {
   ASSERT_EQ(headless::Boxes().size(), 1u);
   EXPECT_EQ(headless::Boxes()[0].text, "エラー！！");
   EXPECT_TRUE(LeftoverTemporaries().empty());
+}
+
+// A link to outside the game's folder, left at a temporary's name just as the save makes it.
+TEST_F(SaveSlotTest, ALinkAtATemporarysNameIsReplacedNotFollowed) {
+  platform::SetFileChangeHook([](platform::FileChange change, const std::string& path) {
+    if (change == platform::FileChange::kOpen && path.ends_with("2i.dat.new"))
+      fs::create_symlink(fs::absolute("outside"), path);
+    return true;
+  });
+  ASSERT_TRUE(a_.Save(2));
+  EXPECT_FALSE(fs::exists("outside"));
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(fs::path("DATAFILE") / "datafile2i.dat")));
+  EXPECT_TRUE(a_.Load(2));
 }
 
 TEST_F(SaveSlotTest, AFileThatCannotBePutInPlaceAfterTheCommitIsPutThereLater) {
