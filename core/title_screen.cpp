@@ -5,6 +5,7 @@
 
 #include "core/save_slot.h"
 #include "media/canvas.h"
+#include "platform/files.h"
 #include "world/names.h"
 #include "world/point.h"
 #include "world/record_file.h"
@@ -229,14 +230,14 @@ void TitleScreen::OnRButtonDown(HWND window, LPARAM point, CharacterList&, Natio
 }
 
 bool TitleScreen::FileExists(const char* file_name) {
-  std::FILE* f = std::fopen(RecordFile::DataPath(file_name).c_str(), "rb");
+  std::FILE* f = platform::OpenFileForReading(RecordFile::DataPath(file_name));
   if (!f) return false;
   std::fclose(f);
   return true;
 }
 
 bool TitleScreen::ReadHeaderPreview(const char* file_name) {
-  std::FILE* f = std::fopen(RecordFile::DataPath(file_name).c_str(), "rb");
+  std::FILE* f = platform::OpenFileForReading(RecordFile::DataPath(file_name));
   if (!f) return false;
   ThinkingScreen::Record record{};
   if (std::fread(record.data(), 1, record.size(), f) == record.size()) {

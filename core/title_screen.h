@@ -57,7 +57,7 @@ class TitleScreen {
   std::int32_t GetArrowState() const { return arrow_state_; }
   std::int32_t GetPreviewTurnCount() const { return preview_turn_count_; }
 
-  // True when "DATAFILE/<file_name>" opens for reading.
+  // True when "DATAFILE/<file_name>" is a plain file that opens for reading.
   static bool FileExists(const char* file_name);
   // Reads a t file into the screen's preview record; a whole record also gives the preview turn
   // count. False only when the file does not open.

@@ -283,9 +283,9 @@ TEST_F(SaveSlotTest, AFileThatCannotBePutInPlaceAfterTheCommitIsPutThereLater) {
   EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
-// What a crash can leave in a slot's folder: temporaries, ".old" files of earlier versions of the
-// game and a commit record, whole, cut short or stale; each is settled so that the slot holds one
-// whole save.
+// What a crash can leave in a slot's folder: temporaries and a commit record, whole, cut short or
+// damaged, with some files put in place or not, and what was lost since; each is settled so that
+// the slot holds one whole save, or none that is read.
 TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
   ASSERT_TRUE(a_.Save(2));
   const auto old = SlotFiles(2);
@@ -360,17 +360,43 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
   crashed();
   fs::remove(temporary("k"));  // a kind whose new file differs from the old
   expect_settled(old, "temporary missing");
-  // A stale record (its temporaries gone, the slot holding another save) and ".old" files of
-  // earlier versions of the game.
+  // Killed after t was put in place, then k's pending temporary lost, c's damaged, or g's not
+  // readable (a folder at its name): neither save is whole or nothing can be decided. Nothing is
+  // removed and nothing reads the slot; an undecided slot is not saved over either.
+  for (const char* fault : {"k lost", "c damaged", "g a folder"}) {
+    crashed();
+    fs::rename(temporary("t"), fs::path("DATAFILE") / "datafile2t.dat");
+    if (fault[0] == 'k') fs::remove(temporary("k"));
+    if (fault[0] == 'c') write(temporary("c"), damaged);
+    if (fault[0] == 'g') fs::remove(temporary("g")), fs::create_directory(temporary("g"));
+    const auto names = LeftoverTemporaries();
+    const auto files = SlotFiles(2);
+    headless::ClearBoxes();
+    EXPECT_FALSE(SaveSlot::Recover(2)) << fault;
+    SlotWorld b;
+    b.thinking.SetYear(1);
+    EXPECT_FALSE(b.Load(2)) << fault;
+    EXPECT_EQ(b.thinking.GetYear(), 1) << fault;
+    if (fault[0] == 'g') {
+      EXPECT_FALSE(a_.Save(2));
+    }
+    EXPECT_EQ(headless::Boxes().size(), fault[0] == 'g' ? 2u : 1u) << fault;
+    EXPECT_EQ(LeftoverTemporaries(), names) << fault;
+    EXPECT_EQ(SlotFiles(2), files) << fault;
+  }
+  fs::remove(temporary("g"));
+  // A damaged slot is saved over whole, and ".old" files (not the game's) stay.
   crashed();
-  for (const char* kind : SaveSlot::kKinds) fs::remove(temporary(kind));
+  fs::rename(temporary("t"), fs::path("DATAFILE") / "datafile2t.dat");
+  fs::remove(temporary("k"));
   write(fs::path("DATAFILE") / "datafile2k.dat.old", old.at("k"));
-  write(fs::path("DATAFILE") / "datafile2it.dat.old", old.at("it"));
-  expect_settled(old, "stale record");
+  EXPECT_TRUE(a_.Save(2));
+  EXPECT_EQ(SlotFiles(2), fresh);
+  EXPECT_EQ(LeftoverTemporaries(), std::vector<std::string>{"datafile2k.dat.old"});
   // Leftovers in another slot's name are not this slot's business.
   write(fs::path("DATAFILE") / "datafile3k.dat.new", old.at("k"));
   EXPECT_TRUE(SaveSlot::Recover(2));
-  EXPECT_EQ(LeftoverTemporaries(), std::vector<std::string>{"datafile3k.dat.new"});
+  EXPECT_EQ(LeftoverTemporaries().size(), 2u);
 }
 
 TEST_F(SaveSlotTest, AReadOnlyFolderKeepsThePreviousSlotWhole) {
