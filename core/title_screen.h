@@ -67,7 +67,7 @@ class TitleScreen {
   void InvalidateArea(HWND window, int left, int top, int right, int bottom);
 
  private:
-  // True when all nine files of the slot exist, once what a crash left of a save is settled.
+  // True when the slot was whole when last settled and all nine of its files exist.
   static bool SlotIsComplete(std::int32_t slot);
   // The slot summary of the load menu at text row y.
   void PaintSlotSummary(HDC dc, std::int32_t slot, int y);

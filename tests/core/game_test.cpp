@@ -315,6 +315,25 @@ TEST_F(GameRun, PipesInTheSaveFolderHoldNothingUp) {
   EXPECT_EQ(WaitForChild(child), 0) << "-1: held up";
 }
 
+// The load menus' paints only read: a leftover temporary that turns up while the title's or the
+// thinking screen's load menu is open stays through fifty paints, and no file changes.
+TEST_F(GameRun, PaintingTheLoadMenusChangesNoFile) {
+  StartPlaying(false);
+  PlayToTheAutosave();
+  auto paint_fifty_times = [&](auto paint) {
+    std::ofstream(folder_->Data("datafile3k.dat.new")) << "left over";
+    const Folder before = ReadFolder(folder_->Data(""));
+    for (int i = 0; i < 50; ++i) paint();
+    EXPECT_EQ(ReadFolder(folder_->Data("")), before);
+  };
+  Restart();
+  Click(kLoad);
+  paint_fifty_times([&] { game_->Title().InvalidateArea(window_, 0, 0, 840, 480); });
+  LoadSlot1AndOpenTheLoadMenu();
+  ASSERT_EQ(game_->Thinking().GetMenuState(), 64);
+  paint_fifty_times([&] { game_->Thinking().Refresh(window_, 0, 0, 840, 480); });
+}
+
 TEST_F(GameRun, ThePhasesAlternateThroughTheEndOfTurnAndTheAutosave) {
   StartPlaying(/*spectate=*/true);
   EXPECT_EQ(game_->Nations().CountByComputerFlag(0), 0);
