@@ -31,7 +31,7 @@ void Game::InvalidateArea(HWND window, int left, int top, int right, int bottom)
 
 void Game::OnCreate(HWND window) {
   // A save that a crash cut short is finished or undone before anything shows a slot.
-  for (std::int32_t slot = 1; slot <= 4; ++slot) SaveSlot::Recover(slot);
+  SaveSlot::RecoverAll();
   NewGame(window);
   if (thinking_screen_.IsMusicOff() == 0) music_player_.Play(segment1_.GetSegment(), 1);
 

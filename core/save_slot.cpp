@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/slot_commit.h"
+#include "platform/files.h"
 #include "platform/win.h"
 #include "world/codec.h"
 #include "world/record_file.h"
@@ -16,10 +17,17 @@ namespace {
 // The one box of the save slots: no owner, no caption, an OK button.
 void ShowErrorBox() { MessageBoxA(nullptr, "エラー！！", "", MB_OK); }
 
-// Reads up to one t record from "DATAFILE/<file_name>": nullopt-like false when the file does not
-// open; `whole` tells whether all 248 bytes came.
+// What each slot was found to be when it was last settled or saved (index slot - 1).
+std::array<bool, 4> settled_whole{};
+bool Remember(std::int32_t slot, bool whole) {
+  if (slot >= 1 && slot <= 4) settled_whole[slot - 1] = whole;
+  return whole;
+}
+
+// Reads up to one t record from "DATAFILE/<file_name>": false when the file does not open;
+// `whole` tells whether all 248 bytes came.
 bool ReadRecord(const char* file_name, ThinkingScreen::Record& record, bool& whole) {
-  std::FILE* f = std::fopen(RecordFile::DataPath(file_name).c_str(), "rb");
+  std::FILE* f = platform::OpenFileForReading(RecordFile::DataPath(file_name));
   if (!f) return false;
   whole = std::fread(record.data(), 1, record.size(), f) == record.size();
   std::fclose(f);
@@ -156,9 +164,11 @@ bool SaveSlot::ReadHeaderPreview(ThinkingScreen& thinking, const char* file_name
 bool SaveSlot::Save(ThinkingScreen& thinking, CharacterList& characters, NationList& nations, CityList& cities,
                     FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
                     InhabitantList& inhabitants, TradeGoodList& goods, std::int32_t slot) {
-  // What a crash left of an earlier save of this slot is settled first; a slot whose last save
-  // cannot be put in place is not written over.
-  if (!Recover(slot)) {
+  // What a crash left of an earlier save of this slot is settled first; a slot that cannot be
+  // settled is not written over, a damaged one is (its own commit replaces all nine files).
+  const slot_commit::Settled settled = slot_commit::Recover(slot);
+  Remember(slot, settled == slot_commit::Settled::kWhole);
+  if (settled == slot_commit::Settled::kUndecided) {
     ShowErrorBox();
     return false;
   }
@@ -203,14 +213,24 @@ bool SaveSlot::Save(ThinkingScreen& thinking, CharacterList& characters, NationL
     slot_commit::Discard(slot);
     return false;
   }
-  if (!slot_commit::Commit(slot)) {
+  // A commit that fails leaves the slot to be settled again before it is read (from the moment
+  // its record is in place, that finishes the save).
+  if (!Remember(slot, slot_commit::Commit(slot))) {
     ShowErrorBox();
     return false;
   }
   return true;
 }
 
-bool SaveSlot::Recover(std::int32_t slot) { return slot < 1 || slot > 4 || slot_commit::Recover(slot); }
+bool SaveSlot::Recover(std::int32_t slot) {
+  return slot < 1 || slot > 4 || Remember(slot, slot_commit::Recover(slot) == slot_commit::Settled::kWhole);
+}
+
+void SaveSlot::RecoverAll() {
+  for (std::int32_t slot = 1; slot <= 4; ++slot) Recover(slot);
+}
+
+bool SaveSlot::SettledWhole(std::int32_t slot) { return slot >= 1 && slot <= 4 && settled_whole[slot - 1]; }
 
 bool SaveSlot::Load(ThinkingScreen& thinking, CharacterList& characters, NationList& nations, CityList& cities,
                     FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,

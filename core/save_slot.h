@@ -37,15 +37,22 @@ class SaveSlot {
                    FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
                    InhabitantList& inhabitants, TradeGoodList& goods, std::int32_t slot);
   // Saves the whole state into slot 1..4. False, with the slot's previous files in place, when
-  // any file could not be written.
+  // any file could not be written, or when the slot could not be settled first. A damaged slot
+  // is saved over: the new save replaces all nine files.
   static bool Save(ThinkingScreen& thinking, CharacterList& characters, NationList& nations, CityList& cities,
                    FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
                    InhabitantList& inhabitants, TradeGoodList& goods, std::int32_t slot);
 
-  // Finishes or undoes what a crash left of a save of the slot; everything that reads a slot
-  // calls it first. False when the slot's last save could not be put in place: its files must not
-  // be read then. True for a slot outside 1..4.
+  // Settles what a crash left of a save of the slot (core/slot_commit.h): at start-up, when a load
+  // or save menu opens, and before a slot is read or saved. True when the slot's files are one
+  // whole save (or none); false when it is damaged or could not be settled this time: its files
+  // must not be read then. True for a slot outside 1..4.
   static bool Recover(std::int32_t slot);
+  // Recover for the four slots.
+  static void RecoverAll();
+  // Whether slot 1..4 was whole when it was last settled or saved, without looking at its files:
+  // the menus' paints read only such slots.
+  static bool SettledWhole(std::int32_t slot);
 
   // Reads a t file into the turn state (the menu state becomes 8); a short file changes nothing.
   // False only when the file does not open.

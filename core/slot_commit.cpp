@@ -1,6 +1,8 @@
 #include "core/slot_commit.h"
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -25,7 +27,7 @@ struct Entry {
 
 // The record: a mark, the count 9, then per kind its name (4 bytes, zero-padded), length and
 // checksum, and last a checksum of everything before it, so that a record cut short or damaged
-// reads as no record at all.
+// never passes for a whole one.
 constexpr std::size_t kEntryAt = 8;
 constexpr std::size_t kEntrySize = 16;
 constexpr std::size_t kChecksumAt = kEntryAt + kEntrySize * kFiles;
@@ -52,17 +54,14 @@ std::string SlotPath(std::int32_t slot, std::size_t i) {
 }
 std::string Folder() { return RecordFile::DataPath(""); }
 
-bool Exists(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  std::fclose(f);
-  return true;
-}
+// How a read of a file came out: its bytes, nothing at the name, or a failure that decides
+// nothing (a read error, a folder or a pipe where a file belongs).
+enum class Read { kOk, kAbsent, kFailed };
 
-// Length and checksum of the file at `path`; false when it does not read.
-bool Measure(const std::string& path, Entry& entry) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
+// Length and checksum of the file at `path`.
+Read Measure(const std::string& path, Entry& entry) {
+  std::FILE* f = platform::OpenFileForReading(path);
+  if (!f) return errno == ENOENT ? Read::kAbsent : Read::kFailed;
   std::uint64_t h = kFnvBasis;
   long long size = 0;
   std::array<std::uint8_t, 65536> chunk;
@@ -74,12 +73,7 @@ bool Measure(const std::string& path, Entry& entry) {
   const bool ok = !std::ferror(f) && size <= INT32_MAX;
   std::fclose(f);
   entry = {static_cast<std::int32_t>(size), h};
-  return ok;
-}
-
-bool Matches(const std::string& path, const Entry& expected) {
-  Entry found;
-  return Measure(path, found) && found == expected;
+  return ok ? Read::kOk : Read::kFailed;
 }
 
 Record Encode(const std::array<Entry, kFiles>& entries) {
@@ -96,37 +90,51 @@ Record Encode(const std::array<Entry, kFiles>& entries) {
   return r;
 }
 
-// The slot's record, if it is there and reads whole: exactly its length, its mark, the nine kinds
-// in their order and its own checksum.
-bool ReadRecord(std::int32_t slot, std::array<Entry, kFiles>& entries) {
-  std::FILE* f = std::fopen(RecordPath(slot).c_str(), "rb");
-  if (!f) return false;
+// The slot's record as found: whole (exactly its length, its mark, the nine kinds in their order
+// and its own checksum), absent, there but not whole, or not readable.
+enum class Found { kWhole, kAbsent, kBroken, kUnreadable };
+Found ReadRecord(std::int32_t slot, std::array<Entry, kFiles>& entries) {
+  std::FILE* f = platform::OpenFileForReading(RecordPath(slot));
+  if (!f) return errno == ENOENT ? Found::kAbsent : Found::kUnreadable;
   Record r{};
   std::uint8_t extra = 0;
   const bool whole = std::fread(r.data(), 1, r.size(), f) == r.size() && std::fread(&extra, 1, 1, f) == 0;
+  const bool failed = std::ferror(f);
   std::fclose(f);
+  if (failed) return Found::kUnreadable;
   if (!whole || std::memcmp(r.data(), kMark, 4) != 0 ||
       codec::GetI32(r.data(), 4) != static_cast<std::int32_t>(kFiles) ||
       GetU64(r.data(), kChecksumAt) != Fnv(kFnvBasis, r.data(), kChecksumAt))
-    return false;
+    return Found::kBroken;
   for (std::size_t i = 0; i < kFiles; ++i) {
     const std::size_t at = kEntryAt + kEntrySize * i;
     char kind[5] = {};
     std::memcpy(kind, r.data() + at, 4);
-    if (std::string_view(kind) != SaveSlot::kKinds[i]) return false;
+    if (std::string_view(kind) != SaveSlot::kKinds[i]) return Found::kBroken;
     entries[i] = {codec::GetI32(r.data(), at + 4), GetU64(r.data(), at + 8)};
   }
-  return true;
+  return Found::kWhole;
 }
 
-void RemoveIfThere(const std::string& path) {
-  if (Exists(path)) platform::RemoveFile(path);
-}
-
-// The record goes first: once it is gone, what is left of the temporaries is a leftover.
-void RemoveRecordAndTemporaries(std::int32_t slot) {
-  RemoveIfThere(RecordPath(slot));
+// Gives up the save that the record names, before any of its files was put in place: the record
+// goes first and reaches the disk, so that what is left of the temporaries is a leftover.
+Settled KeepThePreviousSave(std::int32_t slot) {
+  if (!platform::RemoveLeftover(RecordPath(slot)) || !platform::SyncFolder(Folder())) return Settled::kUndecided;
   Discard(slot);
+  return Settled::kWhole;
+}
+
+// A record is written whole under another name and only then renamed to its own, so one that
+// does not read whole was damaged on the disk. Its save is given up only while all nine
+// temporaries are still there, that is before any of them was renamed into place.
+Settled SettleBrokenRecord(std::int32_t slot) {
+  for (std::size_t i = 0; i < kFiles; ++i) {
+    Entry ignored;
+    const Read temporary = Measure(Temporary(SlotPath(slot, i)), ignored);
+    if (temporary == Read::kFailed) return Settled::kUndecided;
+    if (temporary == Read::kAbsent) return Settled::kDamaged;
+  }
+  return KeepThePreviousSave(slot);
 }
 
 }  // namespace
@@ -138,24 +146,28 @@ std::string RecordPath(std::int32_t slot) {
 }
 
 void Discard(std::int32_t slot) {
-  for (std::size_t i = 0; i < kFiles; ++i) RemoveIfThere(Temporary(SlotPath(slot, i)));
+  for (std::size_t i = 0; i < kFiles; ++i) platform::RemoveLeftover(Temporary(SlotPath(slot, i)));
+  platform::RemoveLeftover(Temporary(RecordPath(slot)));
 }
 
 bool Commit(std::int32_t slot) {
   std::array<Entry, kFiles> entries;
   bool ok = true;
-  for (std::size_t i = 0; i < kFiles && ok; ++i) ok = Measure(Temporary(SlotPath(slot, i)), entries[i]);
+  for (std::size_t i = 0; i < kFiles && ok; ++i) ok = Measure(Temporary(SlotPath(slot, i)), entries[i]) == Read::kOk;
   // The temporaries' names reach the disk before the record that names them, and the record
-  // before any rename.
+  // before any rename. The record is written whole under its own temporary name first, so that
+  // the record of an earlier, damaged save of the slot is replaced only by a whole one.
   ok = ok && platform::SyncFolder(Folder());
   const Record record = Encode(entries);
-  ok = ok && WriteRecordFileAt(RecordPath(slot), [&](RecordFile& f) { return f.Write(record.data(), record.size()); });
-  ok = ok && platform::SyncFolder(Folder());
+  const std::string written = Temporary(RecordPath(slot));
+  ok = ok && WriteRecordFileAt(written, [&](RecordFile& f) { return f.Write(record.data(), record.size()); });
+  ok = ok && platform::RenameFile(written, RecordPath(slot));
   if (!ok) {
-    RemoveRecordAndTemporaries(slot);
+    Discard(slot);
     return false;
   }
-  // From here on the save is made: a failed rename leaves the record for Recover.
+  // From here on the save is made: a failed step leaves the record for Recover.
+  if (!platform::SyncFolder(Folder())) return false;
   for (std::size_t i = 0; i < kFiles; ++i) {
     const std::string path = SlotPath(slot, i);
     if (!platform::RenameFile(Temporary(path), path)) return false;
@@ -165,31 +177,42 @@ bool Commit(std::int32_t slot) {
   return true;
 }
 
-bool Recover(std::int32_t slot) {
+Settled Recover(std::int32_t slot) {
   std::array<Entry, kFiles> entries;
-  if (ReadRecord(slot, entries)) {
-    // Each file's new version is either its temporary or, once renamed, the slot file itself.
-    std::array<bool, kFiles> pending{};
-    bool whole = true;
-    for (std::size_t i = 0; i < kFiles && whole; ++i) {
-      const std::string path = SlotPath(slot, i);
-      pending[i] = Exists(Temporary(path));
-      whole = Matches(pending[i] ? Temporary(path) : path, entries[i]);
-    }
-    if (whole) {
-      for (std::size_t i = 0; i < kFiles; ++i) {
-        const std::string path = SlotPath(slot, i);
-        if (pending[i] && !platform::RenameFile(Temporary(path), path)) return false;
-      }
-      if (!platform::SyncFolder(Folder())) return false;
-      platform::RemoveFile(RecordPath(slot));
-    }
+  switch (ReadRecord(slot, entries)) {
+    case Found::kAbsent: Discard(slot); return Settled::kWhole;
+    case Found::kUnreadable: return Settled::kUndecided;
+    case Found::kBroken: return SettleBrokenRecord(slot);
+    case Found::kWhole: break;
   }
-  // No commit, a damaged one, or a finished one: the slot's files are one whole save and the rest
-  // goes.
-  RemoveRecordAndTemporaries(slot);
-  for (std::size_t i = 0; i < kFiles; ++i) RemoveIfThere(SlotPath(slot, i) + ".old");
-  return true;
+  // Each file's new version is either pending (its temporary, as the record has it) or in place
+  // (renamed: no temporary, and the slot file as the record has it); otherwise it is lost.
+  enum class Version { kPending, kInPlace, kLost };
+  std::array<Version, kFiles> versions{};
+  for (std::size_t i = 0; i < kFiles; ++i) {
+    const std::string path = SlotPath(slot, i);
+    Entry found;
+    const Read temporary = Measure(Temporary(path), found);
+    if (temporary == Read::kFailed) return Settled::kUndecided;
+    if (temporary == Read::kOk) {
+      versions[i] = found == entries[i] ? Version::kPending : Version::kLost;
+      continue;
+    }
+    const Read placed = Measure(path, found);
+    if (placed == Read::kFailed) return Settled::kUndecided;
+    versions[i] = placed == Read::kOk && found == entries[i] ? Version::kInPlace : Version::kLost;
+  }
+  auto any = [&](Version v) { return std::find(versions.begin(), versions.end(), v) != versions.end(); };
+  // All nine there: the save is finished. Otherwise, before the first rename the previous save is
+  // still whole; after it, neither is.
+  if (any(Version::kLost)) return any(Version::kInPlace) ? Settled::kDamaged : KeepThePreviousSave(slot);
+  for (std::size_t i = 0; i < kFiles; ++i) {
+    const std::string path = SlotPath(slot, i);
+    if (versions[i] == Version::kPending && !platform::RenameFile(Temporary(path), path)) return Settled::kUndecided;
+  }
+  if (!platform::SyncFolder(Folder())) return Settled::kUndecided;
+  platform::RemoveFile(RecordPath(slot));
+  return Settled::kWhole;
 }
 
 }  // namespace slot_commit

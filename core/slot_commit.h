@@ -2,19 +2,34 @@
 // Putting a save slot's nine files in place as one step that a crash or a power cut cannot cut
 // in two, and finishing or undoing such a step that was cut short.
 //
-// A save writes its nine files under temporary names ("<file>.new"), each pushed to the disk.
-// Commit then writes the slot's commit record "datafile<N>.commit" (the size and checksum of each
-// of the nine temporaries, and a checksum of its own), pushes it and the folder to the disk, and
-// only then renames the nine temporaries over the slot's files and removes the record. Once the
-// record is on the disk the save counts as made: whatever reads the slot first calls Recover,
-// which renames what a crash left of the temporaries into place. Without a record that reads
-// whole, the temporaries (and ".old" files of earlier versions of the game) are leftovers of a
-// save that never happened and are removed; so are the temporaries and the record when a
-// temporary does not match the record, and the slot stays as it was.
+// A save writes its nine files under temporary names ("<file>.new"), each made afresh and pushed
+// to the disk. Commit then writes the slot's commit record (the size and checksum of each of the
+// nine temporaries, and a checksum of its own) as "datafile<N>.commit.new", pushes it and the
+// folder to the disk and renames it to "datafile<N>.commit": from that rename on the save counts
+// as made. Only then are the nine temporaries renamed over the slot's files, in the order of
+// SaveSlot::kKinds, and the record removed.
+//
+// Recover settles what a crash left. Without a record, temporaries are leftovers of a save that
+// never happened and go. With a record, file by file the new version is either still pending (its
+// temporary, matching the record) or in place (no temporary, the slot file matching the record):
+// all nine there finishes the save; none in place removes the record and the temporaries and the
+// slot keeps its previous save; some in place while another is missing or does not match leaves
+// the slot damaged, never a mix read as one save. Nothing else in the folder is touched.
 #include <cstdint>
 #include <string>
 
 namespace slot_commit {
+
+// What a slot is after Recover.
+enum class Settled {
+  kWhole,    // its files are one save (or there are none)
+  kDamaged,  // a save was being put in place and some of its files are lost: the slot holds no
+             // whole save; the record stays (it remembers the damage) until a new save replaces
+             // the slot
+  kUndecided,  // something could not be read or changed (a read error, a folder or a pipe
+               // where a file belongs, a rename that failed): nothing was removed, and the slot
+               // is not to be read or saved over this time
+};
 
 // The temporary under which a save writes the slot file at `path`.
 std::string Temporary(const std::string& path);
@@ -22,14 +37,13 @@ std::string Temporary(const std::string& path);
 std::string RecordPath(std::int32_t slot);
 
 // Puts the nine written temporaries of slot 1..4 in place. False when that could not be done:
-// before the record is on the disk the temporaries are removed and the slot is as it was; after
-// it, the record stays and the next Recover finishes the save.
+// before the record is in place the temporaries are removed and the slot is as it was (an
+// earlier record of a damaged slot stays); after it, the record stays and the next Recover
+// finishes the save.
 bool Commit(std::int32_t slot);
 // Removes the slot's temporaries (a save that failed before its commit).
 void Discard(std::int32_t slot);
-// Finishes or undoes whatever a crash left of a commit of slot 1..4. False only when a commit on
-// the disk could not be finished (a rename failed): the slot's files may then mix two saves and
-// must not be read.
-bool Recover(std::int32_t slot);
+// Finishes or undoes whatever a crash left of a commit of slot 1..4.
+Settled Recover(std::int32_t slot);
 
 }  // namespace slot_commit

@@ -5,6 +5,7 @@
 
 #include "core/save_slot.h"
 #include "media/canvas.h"
+#include "platform/files.h"
 #include "world/names.h"
 #include "world/point.h"
 #include "world/record_file.h"
@@ -128,7 +129,7 @@ void TitleScreen::OnMouseMove(HWND window, LPARAM point, CharacterList&, NationL
 }
 
 bool TitleScreen::SlotIsComplete(std::int32_t slot) {
-  if (!SaveSlot::Recover(slot)) return false;
+  if (!SaveSlot::SettledWhole(slot)) return false;
   for (const char* kind : {"t", "c", "k", "b", "g", "d", "n", "i", "it"})
     if (!FileExists(SaveSlot::FileName(slot, kind).c_str())) return false;
   return true;
@@ -145,6 +146,8 @@ void TitleScreen::OnLButtonDown(HWND window, LPARAM point, CharacterList& charac
   switch (state_) {
     case kMenu:
       if (kLoadButton.Contains(x, y)) {
+        // The menu's summaries read only the slots found whole here.
+        SaveSlot::RecoverAll();
         for (std::int32_t slot = 1; slot <= 4; ++slot) {
           if (SlotIsComplete(slot)) {
             state_ = kLoadMenu;
@@ -197,7 +200,7 @@ void TitleScreen::OnLButtonDown(HWND window, LPARAM point, CharacterList& charac
     }
     case kLoadMenu:
       for (std::int32_t slot = 1; slot <= 4; ++slot) {
-        if (!kSlotButtons[slot - 1].Contains(x, y) || !SlotIsComplete(slot)) continue;
+        if (!kSlotButtons[slot - 1].Contains(x, y) || !SaveSlot::Recover(slot) || !SlotIsComplete(slot)) continue;
         const bool loaded = SaveSlot::Load(thinking, characters, nations, cities, parties, divisions, name_pool,
                                            inhabitants, goods, slot);
         KillTimer(window, kPlayTimer);
@@ -229,14 +232,14 @@ void TitleScreen::OnRButtonDown(HWND window, LPARAM point, CharacterList&, Natio
 }
 
 bool TitleScreen::FileExists(const char* file_name) {
-  std::FILE* f = std::fopen(RecordFile::DataPath(file_name).c_str(), "rb");
+  std::FILE* f = platform::OpenFileForReading(RecordFile::DataPath(file_name));
   if (!f) return false;
   std::fclose(f);
   return true;
 }
 
 bool TitleScreen::ReadHeaderPreview(const char* file_name) {
-  std::FILE* f = std::fopen(RecordFile::DataPath(file_name).c_str(), "rb");
+  std::FILE* f = platform::OpenFileForReading(RecordFile::DataPath(file_name));
   if (!f) return false;
   ThinkingScreen::Record record{};
   if (std::fread(record.data(), 1, record.size(), f) == record.size()) {
@@ -369,7 +372,7 @@ void TitleScreen::PaintSlotSummary(HDC dc, std::int32_t slot, int y) {
   own_cities_.Clear();
   own_characters_.Clear();
   preview_turn_count_ = 0;
-  const bool read = SaveSlot::Recover(slot) && ReadHeaderPreview(SaveSlot::FileName(slot, "t").c_str()) &&
+  const bool read = SaveSlot::SettledWhole(slot) && ReadHeaderPreview(SaveSlot::FileName(slot, "t").c_str()) &&
                     own_nations_.Load(SaveSlot::FileName(slot, "k").c_str()) &&
                     own_cities_.Load(SaveSlot::FileName(slot, "b").c_str()) &&
                     own_characters_.Load(SaveSlot::FileName(slot, "c").c_str());

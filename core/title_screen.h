@@ -57,7 +57,7 @@ class TitleScreen {
   std::int32_t GetArrowState() const { return arrow_state_; }
   std::int32_t GetPreviewTurnCount() const { return preview_turn_count_; }
 
-  // True when "DATAFILE/<file_name>" opens for reading.
+  // True when "DATAFILE/<file_name>" is a plain file that opens for reading.
   static bool FileExists(const char* file_name);
   // Reads a t file into the screen's preview record; a whole record also gives the preview turn
   // count. False only when the file does not open.
@@ -67,7 +67,7 @@ class TitleScreen {
   void InvalidateArea(HWND window, int left, int top, int right, int bottom);
 
  private:
-  // True when all nine files of the slot exist, once what a crash left of a save is settled.
+  // True when the slot was whole when last settled and all nine of its files exist.
   static bool SlotIsComplete(std::int32_t slot);
   // The slot summary of the load menu at text row y.
   void PaintSlotSummary(HDC dc, std::int32_t slot, int y);

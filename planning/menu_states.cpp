@@ -3,6 +3,7 @@
 // moves down the tree by the buttons; the right button takes it back up (hover_help.cpp).
 #include <cstdint>
 
+#include "core/save_slot.h"
 #include "planning/thinking_input.h"
 #include "world/saturate.h"
 
@@ -224,8 +225,9 @@ void ThinkingInput::DivisionRanking(ThinkingScreen& s, ClickLists& w) {
 
 void ThinkingInput::SystemMenu(ThinkingScreen& s) {
   switch (MenuButtonAt(s.turn.click_x, s.turn.click_y)) {
-    case 1: s.turn.menu_state = 64; break;
-    case 2: s.turn.menu_state = 65; break;
+    // The load and save menus show the slots as they are settled when the menu opens.
+    case 1: SaveSlot::RecoverAll(); s.turn.menu_state = 64; break;
+    case 2: SaveSlot::RecoverAll(); s.turn.menu_state = 65; break;
     case 3: s.turn.menu_state = 66; break;
     default: break;
   }

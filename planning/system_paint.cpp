@@ -68,8 +68,9 @@ bool ThinkingMenuPainter::SystemTexts() {
   }
 }
 
-// Each slot is read afresh on every paint: its header, then its nations, cities and characters;
-// a slot that does not read shows its label alone.
+// Each slot found whole when the menu opened (or since, by a load or a save) is read afresh on
+// every paint: its header, then its nations, cities and characters; a slot that does not read
+// shows its label alone. The paint settles nothing.
 void ThinkingMenuPainter::SlotPreviews() {
   static constexpr const char* kLabels[4] = {"ファイル１：", "ファイル２：", "ファイル３：", "ファイル４："};
   for (std::int32_t slot = 1; slot <= 4; ++slot) {
@@ -77,7 +78,7 @@ void ThinkingMenuPainter::SlotPreviews() {
     Text(dc_, 150, y0, kLabels[slot - 1]);
     // A header too short to read leaves the turn count at 0, never at the previous slot's.
     s_.preview = ThinkingTurnState{};
-    if (!SaveSlot::Recover(slot)) continue;
+    if (!SaveSlot::SettledWhole(slot)) continue;
     if (!SaveSlot::ReadHeaderPreview(s_, SaveSlot::FileName(slot, "t").c_str())) continue;
     if (!s_.preview_nations.Load(SaveSlot::FileName(slot, "k").c_str())) continue;
     if (!s_.preview_cities.Load(SaveSlot::FileName(slot, "b").c_str())) continue;

@@ -13,13 +13,15 @@ std::string RecordFile::DataPath(const char* file_name) {
 }
 
 bool RecordFile::OpenRead(const std::string& path) {
-  file_ = std::fopen(path.c_str(), "rb");
+  file_ = platform::OpenFileForReading(path);
   ok_ = file_ != nullptr;
   return ok_;
 }
 
 bool RecordFile::OpenWrite(const std::string& path) {
-  file_ = platform::OpenFileForWriting(path);
+  // Only a name in the game's own folder is cleared for the new file; elsewhere a taken name is
+  // refused.
+  file_ = platform::CreateFileForWriting(path, path.starts_with(DataPath("")));
   ok_ = file_ != nullptr;
   if (ok_) written_path_ = path;
   return ok_;

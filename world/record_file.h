@@ -18,9 +18,11 @@ class RecordFile {
   // "DATAFILE/<name>" in the current folder. A CP932 name is converted for the file system.
   static std::string DataPath(const char* file_name);
 
+  // A plain file only: a folder, pipe or device at the name does not open (and never stalls).
   bool OpenRead(const std::string& path);
-  // Through the platform's file calls: a file written this way is on the disk once Close()
-  // returns true.
+  // Through the platform's file calls: the file is made afresh at exactly `path` (under
+  // DATAFILE/ whatever stands at the name is removed first, so a leftover link cannot send the
+  // writes elsewhere), and it is on the disk once Close() returns true.
   bool OpenWrite(const std::string& path);
   // Closes; a written file is flushed and pushed to the disk first. False when anything written
   // did not reach the file.

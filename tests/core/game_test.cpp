@@ -3,6 +3,7 @@
 // autosave, the after-game ticks, the ending and the return to the title, with and without music.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,8 +42,9 @@ constexpr int kSpectate[2] = {580, 360};
 int changes_made = 0;
 int crash_at = 0;  // 0: never
 constexpr int kCrashed = 42;
-void CountChange(platform::FileChange, const std::string&) {
+bool CountChange(platform::FileChange, const std::string&) {
   if (++changes_made == crash_at) _exit(kCrashed);
+  return true;
 }
 
 // What DATAFILE/ holds: every file's bytes by name.
@@ -133,6 +135,15 @@ class GameRun : public test_support::HeadlessTest {
     headless::Reset();
     game_ = std::make_unique<Game>();
     window_ = OpenMainWindow(*game_, nullptr);
+  }
+  // In the title's load menu: slot 1 is loaded, and the thinking screen's load menu opened by its
+  // button in the player's turn.
+  void LoadSlot1AndOpenTheLoadMenu() {
+    headless::PostMouse(WM_LBUTTONDOWN, 570, 75);
+    headless::PumpMessages();
+    game_->Thinking().SetTurnNationId(game_->Nations().FindByComputerFlag(0)->GetId());
+    headless::PostMouse(WM_LBUTTONDOWN, 20, 10);
+    headless::PumpMessages();
   }
   std::vector<std::string> MusicCalls() {
     std::vector<std::string> out;
@@ -275,6 +286,52 @@ TEST_F(GameRun, ASlotLackingOneFileIsNotOffered) {
   RightClick(10, 10);
   EXPECT_EQ(game_->Title().GetState(), TitleScreen::kMenu);
   EXPECT_EQ(headless::WindowPlacement()->width, 646);
+}
+
+// Pipes where a slot file, a commit record and a temporary belong: the start, the title's load
+// menu, a load and the thinking screen's load menu all return (in a child that an alarm ends if
+// anything waits on a pipe), and slots 2 and 3 are neither offered nor loaded.
+TEST_F(GameRun, PipesInTheSaveFolderHoldNothingUp) {
+  StartPlaying(false);
+  PlayToTheAutosave();
+  for (const char* name : {"datafile2t.dat", "datafile3.commit", "datafile4k.dat.new"})
+    ASSERT_EQ(mkfifo(folder_->Data(name).c_str(), 0600), 0) << name;
+  const pid_t child = fork();
+  if (child == 0) {
+    alarm(30);
+    Restart();
+    Click(kLoad);
+    for (int y : {170, 265}) headless::PostMouse(WM_LBUTTONDOWN, 570, y);
+    headless::PumpMessages();
+    const bool loaded = SaveSlot::Load(game_->Thinking(), game_->Characters(), game_->Nations(), game_->Cities(),
+                                       game_->Parties(), game_->Divisions(), game_->Names(), game_->Inhabitants(),
+                                       game_->Goods(), 2);
+    headless::ClearBoxes();
+    LoadSlot1AndOpenTheLoadMenu();
+    for (int y : {170, 265}) headless::PostMouse(WM_LBUTTONDOWN, 570, y);
+    headless::PumpMessages();
+    _exit(!loaded && game_->Thinking().GetMenuState() == 64 && headless::Boxes().empty() ? 0 : 1);
+  }
+  EXPECT_EQ(WaitForChild(child), 0) << "-1: held up";
+}
+
+// The load menus' paints only read: a leftover temporary that turns up while the title's or the
+// thinking screen's load menu is open stays through fifty paints, and no file changes.
+TEST_F(GameRun, PaintingTheLoadMenusChangesNoFile) {
+  StartPlaying(false);
+  PlayToTheAutosave();
+  auto paint_fifty_times = [&](auto paint) {
+    std::ofstream(folder_->Data("datafile3k.dat.new")) << "left over";
+    const Folder before = ReadFolder(folder_->Data(""));
+    for (int i = 0; i < 50; ++i) paint();
+    EXPECT_EQ(ReadFolder(folder_->Data("")), before);
+  };
+  Restart();
+  Click(kLoad);
+  paint_fifty_times([&] { game_->Title().InvalidateArea(window_, 0, 0, 840, 480); });
+  LoadSlot1AndOpenTheLoadMenu();
+  ASSERT_EQ(game_->Thinking().GetMenuState(), 64);
+  paint_fifty_times([&] { game_->Thinking().Refresh(window_, 0, 0, 840, 480); });
 }
 
 TEST_F(GameRun, ThePhasesAlternateThroughTheEndOfTurnAndTheAutosave) {

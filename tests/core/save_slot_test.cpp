@@ -48,15 +48,16 @@ struct SlotWorld {
 };
 
 // Hooks on the save's changes to the files. The first ends the process just before the first
-// rename, as a crash there would: the nine temporaries and the commit record are on the disk.
+// slot file is renamed, as a crash there would: the nine temporaries and the commit record are on
+// the disk.
 constexpr int kCrashed = 42;
-void CrashAtFirstRename(platform::FileChange change, const std::string&) {
-  if (change == platform::FileChange::kRename) _exit(kCrashed);
+bool CrashAtFirstRename(platform::FileChange change, const std::string& path) {
+  if (change == platform::FileChange::kRename && path.ends_with(".dat")) _exit(kCrashed);
+  return true;
 }
-// The second sends the inhabitants' temporary of slot 2 to a full disk as it is opened.
-void InhabitantsToAFullDisk(platform::FileChange change, const std::string& path) {
-  if (change == platform::FileChange::kOpen && path.ends_with("datafile2i.dat.new"))
-    fs::create_symlink("/dev/full", path);
+// The second sends the inhabitants' temporary of slot 2 to a full disk: its data never gets there.
+bool InhabitantsToAFullDisk(platform::FileChange change, const std::string& path) {
+  return change != platform::FileChange::kFinish || !path.ends_with("datafile2i.dat.new");
 }
 
 class SaveSlotTest : public test_support::HeadlessTest {
@@ -245,6 +246,19 @@ TEST_F(SaveSlotTest, AFullDiskKeepsThePreviousSlotWhole) {
   EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
+// A link to outside the game's folder, left at a temporary's name just as the save makes it.
+TEST_F(SaveSlotTest, ALinkAtATemporarysNameIsReplacedNotFollowed) {
+  platform::SetFileChangeHook([](platform::FileChange change, const std::string& path) {
+    if (change == platform::FileChange::kOpen && path.ends_with("2i.dat.new"))
+      fs::create_symlink(fs::absolute("outside"), path);
+    return true;
+  });
+  ASSERT_TRUE(a_.Save(2));
+  EXPECT_FALSE(fs::exists("outside"));
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(fs::path("DATAFILE") / "datafile2i.dat")));
+  EXPECT_TRUE(a_.Load(2));
+}
+
 TEST_F(SaveSlotTest, AFileThatCannotBePutInPlaceAfterTheCommitIsPutThereLater) {
   ASSERT_TRUE(a_.Save(2));
   a_.thinking.SetYear(999);
@@ -269,9 +283,9 @@ TEST_F(SaveSlotTest, AFileThatCannotBePutInPlaceAfterTheCommitIsPutThereLater) {
   EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
-// What a crash can leave in a slot's folder: temporaries, ".old" files of earlier versions of the
-// game and a commit record, whole, cut short or stale; each is settled so that the slot holds one
-// whole save.
+// What a crash can leave in a slot's folder: temporaries and a commit record, whole, cut short or
+// damaged, with some files put in place or not, and what was lost since; each is settled so that
+// the slot holds one whole save, or none that is read.
 TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
   ASSERT_TRUE(a_.Save(2));
   const auto old = SlotFiles(2);
@@ -346,17 +360,43 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
   crashed();
   fs::remove(temporary("k"));  // a kind whose new file differs from the old
   expect_settled(old, "temporary missing");
-  // A stale record (its temporaries gone, the slot holding another save) and ".old" files of
-  // earlier versions of the game.
+  // Killed after t was put in place, then k's pending temporary lost, c's damaged, or g's not
+  // readable (a folder at its name): neither save is whole or nothing can be decided. Nothing is
+  // removed and nothing reads the slot; an undecided slot is not saved over either.
+  for (const char* fault : {"k lost", "c damaged", "g a folder"}) {
+    crashed();
+    fs::rename(temporary("t"), fs::path("DATAFILE") / "datafile2t.dat");
+    if (fault[0] == 'k') fs::remove(temporary("k"));
+    if (fault[0] == 'c') write(temporary("c"), damaged);
+    if (fault[0] == 'g') fs::remove(temporary("g")), fs::create_directory(temporary("g"));
+    const auto names = LeftoverTemporaries();
+    const auto files = SlotFiles(2);
+    headless::ClearBoxes();
+    EXPECT_FALSE(SaveSlot::Recover(2)) << fault;
+    SlotWorld b;
+    b.thinking.SetYear(1);
+    EXPECT_FALSE(b.Load(2)) << fault;
+    EXPECT_EQ(b.thinking.GetYear(), 1) << fault;
+    if (fault[0] == 'g') {
+      EXPECT_FALSE(a_.Save(2));
+    }
+    EXPECT_EQ(headless::Boxes().size(), fault[0] == 'g' ? 2u : 1u) << fault;
+    EXPECT_EQ(LeftoverTemporaries(), names) << fault;
+    EXPECT_EQ(SlotFiles(2), files) << fault;
+  }
+  fs::remove(temporary("g"));
+  // A damaged slot is saved over whole, and ".old" files (not the game's) stay.
   crashed();
-  for (const char* kind : SaveSlot::kKinds) fs::remove(temporary(kind));
+  fs::rename(temporary("t"), fs::path("DATAFILE") / "datafile2t.dat");
+  fs::remove(temporary("k"));
   write(fs::path("DATAFILE") / "datafile2k.dat.old", old.at("k"));
-  write(fs::path("DATAFILE") / "datafile2it.dat.old", old.at("it"));
-  expect_settled(old, "stale record");
+  EXPECT_TRUE(a_.Save(2));
+  EXPECT_EQ(SlotFiles(2), fresh);
+  EXPECT_EQ(LeftoverTemporaries(), std::vector<std::string>{"datafile2k.dat.old"});
   // Leftovers in another slot's name are not this slot's business.
   write(fs::path("DATAFILE") / "datafile3k.dat.new", old.at("k"));
   EXPECT_TRUE(SaveSlot::Recover(2));
-  EXPECT_EQ(LeftoverTemporaries(), std::vector<std::string>{"datafile3k.dat.new"});
+  EXPECT_EQ(LeftoverTemporaries().size(), 2u);
 }
 
 TEST_F(SaveSlotTest, AReadOnlyFolderKeepsThePreviousSlotWhole) {

@@ -235,11 +235,14 @@ TEST_F(RecordFiles, FailedSavesReturnFalseAndKeepThePreviousFile) {
   OwnerList list = World();
   list.GetAt(0)->value = 999;  // differs from the saved "good"
 
-  // A full disk: the temporary file is the full device.
-  std::filesystem::create_symlink("/dev/full", DataFolder::Path("good.tmp"));
+  // A full disk: the temporary file's data does not reach the disk.
+  platform::SetFileChangeHook([](platform::FileChange change, const std::string&) {
+    return change != platform::FileChange::kFinish;
+  });
   EXPECT_FALSE(Save(list, "good"));
+  platform::SetFileChangeHook(nullptr);
   EXPECT_EQ(DataFolder::Read("good"), good_);
-  EXPECT_FALSE(std::filesystem::is_symlink(DataFolder::Path("good.tmp")));
+  EXPECT_FALSE(DataFolder::Exists("good.tmp"));
 
   // A folder where no file can be made: DATAFILE is itself a file (root ignores permissions).
   {
