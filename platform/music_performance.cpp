@@ -222,6 +222,15 @@ struct MusicPerformance::Engine {
     return static_cast<int>(std::min_element(users.begin(), users.end()) - users.begin());
   }
 
+  // Stops the instances (of one tune, or all) of a performance that plays; under the lock, so
+  // that a read failing meanwhile is seen.
+  HRESULT StopIfUsable(const MusicTune* only) {
+    std::lock_guard lock(mutex);
+    if (!UsableLocked()) return kMusicNotReady;
+    StopInstances(only);
+    return kMusicOk;
+  }
+
   void StopInstances(const MusicTune* only) {
     std::erase_if(instances, [&](const Instance& inst) {
       if (only && inst.tune.get() != only) return false;
@@ -481,29 +490,12 @@ HRESULT MusicPerformance::PlaySecondary(MusicSegmentData& segment, MusicAudioPat
 }
 
 HRESULT MusicPerformance::Stop() {
-  HRESULT hr = kMusicOk;
-  {
-    std::lock_guard lock(engine_->mutex);
-    if (engine_->UsableLocked()) {
-      engine_->StopInstances(nullptr);
-    } else {
-      hr = kMusicNotReady;
-    }
-  }
-  return Record("Stop", PerformanceName(id_), hr);
+  return Record("Stop", PerformanceName(id_), engine_->StopIfUsable(nullptr));
 }
 
 HRESULT MusicPerformance::StopSegment(MusicSegmentData& segment) {
-  HRESULT hr = kMusicOk;
-  {
-    std::lock_guard lock(engine_->mutex);
-    if (engine_->UsableLocked()) {
-      engine_->StopInstances(segment.tune_.get());
-    } else {
-      hr = kMusicNotReady;
-    }
-  }
-  return Record("StopSegment", segment.path_ + " on " + PerformanceName(id_), hr);
+  return Record("StopSegment", segment.path_ + " on " + PerformanceName(id_),
+                engine_->StopIfUsable(segment.tune_.get()));
 }
 
 HRESULT MusicPerformance::CloseDown() {

@@ -223,9 +223,7 @@ TEST_F(Music, WithoutASoundDeviceNoBoxAndTheGamePlaysOn) {
 TEST_F(Music, OnTheDeviceASoundFontThatBreaksOffShowsTheSynthesiserBoxForEachPlayer) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   platform::SetMusicOutput(platform::MusicOutput::kAudioDevice);
-  std::vector<std::uint8_t> cut = {'R', 'I', 'F', 'F', 0, 0, 0x40, 0, 's', 'f', 'b', 'k'};
-  cut.resize(4096, 0);
-  Write("cut.sf2", cut);
+  Write("cut.sf2", test_support::SoundFontThatBreaksOff());
   platform::SetMusicSoundFont((folder_ / "MUSIC" / "cut.sf2").string());
   MusicPlayer game_player, thinking_player;
   SetUpPlayer(game_player);

@@ -18,6 +18,7 @@
 using namespace platform;
 using test_support::MidiFile;
 using test_support::OneNoteTune;
+using test_support::SoundFontThatBreaksOff;
 
 namespace {
 
@@ -374,14 +375,7 @@ TEST(MusicSetUp, OnTheDeviceTheSoundFontLoadsAlongsideAndAFileThatIsNoSoundFontF
   EXPECT_EQ(performance->PlaySecondary(*rig.tune, nullptr), kMusicNotReady);
 }
 
-// A soundfont by its header that breaks off before its instruments: on the device its read fails
-// only after InitAudio has returned.
-std::vector<std::uint8_t> SoundFontThatBreaksOff() {
-  std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0x40, 0, 's', 'f', 'b', 'k'};
-  bytes.resize(4096, 0);
-  return bytes;
-}
-
+// On the device the read of a soundfont that breaks off fails only after InitAudio has returned.
 TEST(MusicSetUp, OnTheDeviceAReadThatFailsLeavesNothingPlayingTellsTheGameAndLetsInitAudioTryAgain) {
   DeviceRig rig;
   ASSERT_EQ(rig.loader->LoadSegmentFromFile(rig.folder.Write("t.mid", OneNoteTune(0.25, 30)), &rig.tune), kMusicOk);

@@ -101,4 +101,10 @@ std::vector<std::uint8_t> OneNoteTune(double note_quarters, double tune_quarters
   return file.Bytes();
 }
 
+std::vector<std::uint8_t> SoundFontThatBreaksOff() {
+  std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0x40, 0, 's', 'f', 'b', 'k'};
+  bytes.resize(4096, 0);
+  return bytes;
+}
+
 }  // namespace test_support

@@ -42,4 +42,8 @@ class MidiFile {
 // minute with 480 ticks a quarter; the note lasts `note_quarters` and the tune `tune_quarters`.
 std::vector<std::uint8_t> OneNoteTune(double note_quarters, double tune_quarters, int key = 69);
 
+// A soundfont by its header that breaks off before its instruments: it passes the quick header
+// check and fails only when read in full.
+std::vector<std::uint8_t> SoundFontThatBreaksOff();
+
 }  // namespace test_support
