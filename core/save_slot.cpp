@@ -133,12 +133,6 @@ ThinkingTurnState SaveSlot::Unpack(const ThinkingScreen::Record& r) {
 
 void SaveSlot::PackHeader(ThinkingScreen& thinking) { Pack(thinking.turn, thinking.header_record); }
 
-bool SaveSlot::WriteHeader(const ThinkingScreen& thinking, const char* file_name) {
-  return WriteRecordFileAt(RecordFile::DataPath(file_name), [&](RecordFile& f) {
-    return f.Write(thinking.header_record.data(), thinking.header_record.size());
-  });
-}
-
 bool SaveSlot::ReadHeader(ThinkingScreen& thinking, const char* file_name) {
   ThinkingScreen::Record record{};
   bool whole = false;

@@ -62,8 +62,6 @@ class SaveSlot {
   static bool ReadHeaderPreview(ThinkingScreen& thinking, const char* file_name);
   // Fills the t record from the turn state.
   static void PackHeader(ThinkingScreen& thinking);
-  // Writes the t record to "DATAFILE/<file_name>"; false when it does not open or a write fails.
-  static bool WriteHeader(const ThinkingScreen& thinking, const char* file_name);
 
   // The record layout: the turn state to its offsets (reserved bytes 0) and back.
   static void Pack(const ThinkingTurnState& state, ThinkingScreen::Record& record);

@@ -116,6 +116,12 @@ Found ReadRecord(std::int32_t slot, std::array<Entry, kFiles>& entries) {
   return Found::kWhole;
 }
 
+// Takes away the record of a save whose nine files are in place, and puts its removal on the
+// disk before the slot is read or saved again: a failed removal is not passed over.
+bool RemoveRecord(std::int32_t slot) {
+  return platform::RemoveFile(RecordPath(slot)) && platform::SyncFolder(Folder());
+}
+
 // Gives up the save that the record names, before any of its files was put in place: the record
 // goes first and reaches the disk, so that what is left of the temporaries is a leftover.
 Settled KeepThePreviousSave(std::int32_t slot) {
@@ -172,9 +178,7 @@ bool Commit(std::int32_t slot) {
     const std::string path = SlotPath(slot, i);
     if (!platform::RenameFile(Temporary(path), path)) return false;
   }
-  if (!platform::SyncFolder(Folder())) return false;
-  platform::RemoveFile(RecordPath(slot));
-  return true;
+  return platform::SyncFolder(Folder()) && RemoveRecord(slot);
 }
 
 Settled Recover(std::int32_t slot) {
@@ -186,7 +190,9 @@ Settled Recover(std::int32_t slot) {
     case Found::kWhole: break;
   }
   // Each file's new version is either pending (its temporary, as the record has it) or in place
-  // (renamed: no temporary, and the slot file as the record has it); otherwise it is lost.
+  // (the slot file as the record has it); otherwise it is lost. A temporary that does not match
+  // the record says nothing of the slot file at its name: it can be a later save's, begun after
+  // this one was put in place (a power cut lost the record's removal) or left damaged.
   enum class Version { kPending, kInPlace, kLost };
   std::array<Version, kFiles> versions{};
   for (std::size_t i = 0; i < kFiles; ++i) {
@@ -194,8 +200,8 @@ Settled Recover(std::int32_t slot) {
     Entry found;
     const Read temporary = Measure(Temporary(path), found);
     if (temporary == Read::kFailed) return Settled::kUndecided;
-    if (temporary == Read::kOk) {
-      versions[i] = found == entries[i] ? Version::kPending : Version::kLost;
+    if (temporary == Read::kOk && found == entries[i]) {
+      versions[i] = Version::kPending;
       continue;
     }
     const Read placed = Measure(path, found);
@@ -210,8 +216,9 @@ Settled Recover(std::int32_t slot) {
     const std::string path = SlotPath(slot, i);
     if (versions[i] == Version::kPending && !platform::RenameFile(Temporary(path), path)) return Settled::kUndecided;
   }
-  if (!platform::SyncFolder(Folder())) return Settled::kUndecided;
-  platform::RemoveFile(RecordPath(slot));
+  if (!platform::SyncFolder(Folder()) || !RemoveRecord(slot)) return Settled::kUndecided;
+  // What temporaries are left belong to a later save that never reached its own record.
+  Discard(slot);
   return Settled::kWhole;
 }
 

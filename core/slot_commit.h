@@ -7,14 +7,17 @@
 // nine temporaries, and a checksum of its own) as "datafile<N>.commit.new", pushes it and the
 // folder to the disk and renames it to "datafile<N>.commit": from that rename on the save counts
 // as made. Only then are the nine temporaries renamed over the slot's files, in the order of
-// SaveSlot::kKinds, and the record removed.
+// SaveSlot::kKinds, and the record removed; that removal reaches the disk before the save counts
+// as done.
 //
 // Recover settles what a crash left. Without a record, temporaries are leftovers of a save that
 // never happened and go. With a record, file by file the new version is either still pending (its
-// temporary, matching the record) or in place (no temporary, the slot file matching the record):
-// all nine there finishes the save; none in place removes the record and the temporaries and the
-// slot keeps its previous save; some in place while another is missing or does not match leaves
-// the slot damaged, never a mix read as one save. Nothing else in the folder is touched.
+// temporary, matching the record) or in place (the slot file matching the record; a temporary
+// that does not match is a later save's leftover and decides nothing): all nine there finishes
+// the save; none in place removes the record and the temporaries and the slot keeps its previous
+// save; some in place while another is missing or does not match leaves the slot damaged, never a
+// mix read as one save, until a later save's own record replaces this one. Nothing else in the
+// folder is touched, and no name is read through a link.
 #include <cstdint>
 #include <string>
 

@@ -20,8 +20,8 @@ void SetFileChangeHook(FileChangeHook h) { hook = h; }
 
 std::FILE* OpenFileForReading(const std::string& path) {
   // Without O_NONBLOCK a pipe would hold the open until someone writes into it; for a plain file
-  // the flag changes nothing.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  // the flag changes nothing. A link is not followed: what it points to is not the game's file.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) return nullptr;
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

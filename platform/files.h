@@ -3,15 +3,16 @@
 // cut and nothing odd in the save folder can stall or mislead the game: a written file is made
 // afresh at its own name and pushed to the disk before it is closed, a folder can be told to put
 // its entries (files created, renamed or removed in it) on the disk, and a file is read only when
-// it is a plain file, without waiting on a pipe or a device that stands at its name.
+// it is a plain file, never through a link and without waiting on a pipe or a device that stands
+// at its name.
 #include <cstdio>
 #include <string>
 
 namespace platform {
 
 // Opens a plain file for reading ("rb"). Null when it does not open, with errno ENOENT only when
-// nothing stands at the name; a folder, pipe, device or other non-plain file at the name is not
-// opened for good (errno EINVAL), and opening it never waits.
+// nothing stands at the name; a link, folder, pipe, device or other non-plain file at the name is
+// not opened for good (errno ELOOP or EINVAL), and opening it never waits.
 std::FILE* OpenFileForReading(const std::string& path);
 // Makes a new file at `path` and opens it for writing ("wb"). When `replace` is set, a file, link
 // or pipe standing at the name is removed first (a folder or a device never is); the new file is

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -53,6 +54,24 @@ struct SlotWorld {
 constexpr int kCrashed = 42;
 bool CrashAtFirstRename(platform::FileChange change, const std::string& path) {
   if (change == platform::FileChange::kRename && path.ends_with(".dat")) _exit(kCrashed);
+  return true;
+}
+// The third ends the process at the `cut_at`-th change, as a power cut there would: a removal of
+// slot 2's commit record not yet pushed to the disk by a folder sync is lost, and the record is
+// back. A temporary made while that removal is still unsynced ends the process too (kUnsynced).
+int cut_at = 0;
+Bytes removed_record;  // empty: no removal of the record waits for a folder sync
+constexpr int kUnsynced = 43;
+bool PowerCutAtTheChosenChange(platform::FileChange change, const std::string& path) {
+  if (--cut_at == 0) {
+    if (!removed_record.empty())
+      std::ofstream(slot_commit::RecordPath(2), std::ios::binary)
+          .write(reinterpret_cast<const char*>(removed_record.data()), static_cast<std::streamsize>(removed_record.size()));
+    _exit(kCrashed);
+  }
+  if (change == platform::FileChange::kOpen && !removed_record.empty()) _exit(kUnsynced);
+  if (change == platform::FileChange::kRemove && path == slot_commit::RecordPath(2)) removed_record = ReadAll(path);
+  if (change == platform::FileChange::kSyncFolder) removed_record.clear();
   return true;
 }
 // The second sends the inhabitants' temporary of slot 2 to a full disk: its data never gets there.
@@ -281,6 +300,15 @@ TEST_F(SaveSlotTest, AFileThatCannotBePutInPlaceAfterTheCommitIsPutThereLater) {
   ASSERT_TRUE(SaveSlot::Recover(2));
   EXPECT_EQ(SlotFiles(2), fresh);
   EXPECT_TRUE(LeftoverTemporaries().empty());
+  // The record cannot be removed once all nine are in place: the save says so, and the next
+  // reader takes the record away.
+  platform::SetFileChangeHook([](platform::FileChange change, const std::string& path) {
+    return change != platform::FileChange::kRemove || !path.ends_with(".commit");
+  });
+  EXPECT_FALSE(a_.Save(2));
+  platform::SetFileChangeHook(nullptr);
+  EXPECT_TRUE(SaveSlot::Recover(2));
+  EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 // What a crash can leave in a slot's folder: temporaries and a commit record, whole, cut short or
@@ -291,6 +319,7 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
   const auto old = SlotFiles(2);
   a_.thinking.SetYear(303);
   a_.w.nations.GetAt(0)->SetFunds(11);
+  a_.w.cities.GetAt(0)->SetPopulation(3);
   const auto fresh = Snapshot(a_);
   // A save of the new state that dies just before its first rename.
   const pid_t child = fork();
@@ -322,6 +351,7 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
       write(fs::path("DATAFILE") / SaveSlot::FileName(2, kind), old.at(kind));
       write(temporary(kind), temporaries.at(kind));
     }
+    fs::remove(record);
     write(record, record_bytes);
   };
   auto expect_settled = [&](const std::map<std::string, Bytes>& slot, const std::string& what) {
@@ -353,22 +383,25 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
   expect_settled(old, "record damaged");
   // A whole record whose temporaries are damaged or missing: the old slot, whole.
   crashed();
-  Bytes damaged = temporaries.at("c");
+  Bytes damaged = temporaries.at("b");
   damaged[damaged.size() / 2] ^= 0x40;
-  write(temporary("c"), damaged);
+  write(temporary("b"), damaged);
   expect_settled(old, "temporary damaged");
   crashed();
   fs::remove(temporary("k"));  // a kind whose new file differs from the old
   expect_settled(old, "temporary missing");
-  // Killed after t was put in place, then k's pending temporary lost, c's damaged, or g's not
-  // readable (a folder at its name): neither save is whole or nothing can be decided. Nothing is
-  // removed and nothing reads the slot; an undecided slot is not saved over either.
-  for (const char* fault : {"k lost", "c damaged", "g a folder"}) {
+  // Killed after t was put in place, then k's pending temporary lost, b's damaged, or g's not
+  // readable (a folder at its name), or a link at the record's name: neither save is whole or
+  // nothing can be decided. Nothing is removed and nothing reads the slot; an undecided slot is
+  // not saved over either.
+  for (const char* fault : {"k lost", "b damaged", "g a folder", "record a link"}) {
     crashed();
     fs::rename(temporary("t"), fs::path("DATAFILE") / "datafile2t.dat");
     if (fault[0] == 'k') fs::remove(temporary("k"));
-    if (fault[0] == 'c') write(temporary("c"), damaged);
+    if (fault[0] == 'b') write(temporary("b"), damaged);
     if (fault[0] == 'g') fs::remove(temporary("g")), fs::create_directory(temporary("g"));
+    if (fault[0] == 'r') fs::remove(record), fs::create_symlink("nowhere", record);
+    const bool undecided = fault[0] == 'g' || fault[0] == 'r';
     const auto names = LeftoverTemporaries();
     const auto files = SlotFiles(2);
     headless::ClearBoxes();
@@ -377,10 +410,10 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
     b.thinking.SetYear(1);
     EXPECT_FALSE(b.Load(2)) << fault;
     EXPECT_EQ(b.thinking.GetYear(), 1) << fault;
-    if (fault[0] == 'g') {
+    if (undecided) {
       EXPECT_FALSE(a_.Save(2));
     }
-    EXPECT_EQ(headless::Boxes().size(), fault[0] == 'g' ? 2u : 1u) << fault;
+    EXPECT_EQ(headless::Boxes().size(), undecided ? 2u : 1u) << fault;
     EXPECT_EQ(LeftoverTemporaries(), names) << fault;
     EXPECT_EQ(SlotFiles(2), files) << fault;
   }
@@ -397,6 +430,42 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
   write(fs::path("DATAFILE") / "datafile3k.dat.new", old.at("k"));
   EXPECT_TRUE(SaveSlot::Recover(2));
   EXPECT_EQ(LeftoverTemporaries().size(), 2u);
+
+  // A later save cut short at each of its changes in turn, over the new save in place beside its
+  // record (0: the record's removal lost), or over the damaged slot (1). The whole save stays
+  // whole and the damaged slot unread until the later save's own record is in place; from then
+  // on the slot holds the later save.
+  a_.thinking.SetYear(304);
+  a_.w.nations.GetAt(0)->SetFunds(12);
+  const auto later = Snapshot(a_);
+  for (int damaged : {0, 1}) {
+    std::vector<int> outcomes;  // 0: not read, 1: the new save, 2: the later save
+    for (int k = 1; outcomes.empty() || outcomes.back() != 3; ++k) {
+      crashed();
+      fs::rename(temporary("t"), fs::path("DATAFILE") / "datafile2t.dat");
+      for (const char* kind : SaveSlot::kKinds) {
+        if (!damaged) write(fs::path("DATAFILE") / SaveSlot::FileName(2, kind), fresh.at(kind));
+        if (!damaged || kind[0] == 'k') fs::remove(temporary(kind));
+      }
+      const pid_t cut = fork();
+      if (cut == 0) {
+        cut_at = k;
+        platform::SetFileChangeHook(PowerCutAtTheChosenChange);
+        _exit(a_.Save(2) ? 0 : 1);
+      }
+      ASSERT_EQ(waitpid(cut, &status, 0), cut);
+      const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      ASSERT_TRUE(code == kCrashed || code == 0) << damaged << " change " << k << " exit " << code;
+      const bool whole = SaveSlot::Recover(2);
+      const auto files = SlotFiles(2);
+      outcomes.push_back(!whole ? 0 : files == fresh ? 1 : files == later ? 2 : -1);
+      if (code == 0) outcomes.push_back(3);
+    }
+    EXPECT_TRUE(std::is_sorted(outcomes.begin(), outcomes.end())) << damaged;
+    EXPECT_EQ(outcomes.front(), damaged ? 0 : 1);
+    EXPECT_EQ(std::count(outcomes.begin(), outcomes.end(), damaged ? 1 : 0), 0) << damaged;
+    EXPECT_EQ(outcomes.end()[-2], 2) << damaged;
+  }
 }
 
 TEST_F(SaveSlotTest, AReadOnlyFolderKeepsThePreviousSlotWhole) {
@@ -492,7 +561,8 @@ TEST_F(SaveSlotTest, TheHeaderReadersTakeOnlyAWholeRecord) {
   EXPECT_FALSE(SaveSlot::ReadHeaderPreview(t, "datafile9t.dat"));
   a_.thinking.SetMenuState(23);
   SaveSlot::PackHeader(a_.thinking);
-  ASSERT_TRUE(SaveSlot::WriteHeader(a_.thinking, "datafile2t.dat"));
+  std::ofstream(fs::path("DATAFILE") / "datafile2t.dat", std::ios::binary)
+      .write(reinterpret_cast<const char*>(a_.thinking.header_record.data()), 248);
   ASSERT_TRUE(SaveSlot::ReadHeaderPreview(t, "datafile2t.dat"));
   EXPECT_EQ(t.preview.menu_state, 23);  // the preview keeps the stored menu state
   EXPECT_EQ(t.preview.turn_count, 58);
