@@ -56,22 +56,20 @@ bool CrashAtFirstRename(platform::FileChange change, const std::string& path) {
   if (change == platform::FileChange::kRename && path.ends_with(".dat")) _exit(kCrashed);
   return true;
 }
-// The third ends the process at the `cut_at`-th change, as a power cut there would: a removal of
-// slot 2's commit record not yet pushed to the disk by a folder sync is lost, and the record is
-// back. A temporary made while that removal is still unsynced ends the process too (kUnsynced).
+// The third ends the process at the `cut_at`-th change as a power cut would: a removal of slot 2's
+// record not yet pushed to the disk by a folder sync is lost. A temporary made while such a removal
+// waits ends it with kCrashed + 1.
 int cut_at = 0;
-Bytes removed_record;  // empty: no removal of the record waits for a folder sync
-constexpr int kUnsynced = 43;
-bool PowerCutAtTheChosenChange(platform::FileChange change, const std::string& path) {
-  if (--cut_at == 0) {
-    if (!removed_record.empty())
-      std::ofstream(slot_commit::RecordPath(2), std::ios::binary)
-          .write(reinterpret_cast<const char*>(removed_record.data()), static_cast<std::streamsize>(removed_record.size()));
-    _exit(kCrashed);
+Bytes unsynced_record;
+bool PowerCut(platform::FileChange change, const std::string& path) {
+  if (--cut_at == 0 || (change == platform::FileChange::kOpen && !unsynced_record.empty())) {
+    if (!unsynced_record.empty())
+      std::ofstream(slot_commit::RecordPath(2))
+          .write(reinterpret_cast<const char*>(unsynced_record.data()), std::ssize(unsynced_record));
+    _exit(cut_at == 0 ? kCrashed : kCrashed + 1);
   }
-  if (change == platform::FileChange::kOpen && !removed_record.empty()) _exit(kUnsynced);
-  if (change == platform::FileChange::kRemove && path == slot_commit::RecordPath(2)) removed_record = ReadAll(path);
-  if (change == platform::FileChange::kSyncFolder) removed_record.clear();
+  if (change == platform::FileChange::kRemove && path == slot_commit::RecordPath(2)) unsynced_record = ReadAll(path);
+  if (change == platform::FileChange::kSyncFolder) unsynced_record.clear();
   return true;
 }
 // The second sends the inhabitants' temporary of slot 2 to a full disk: its data never gets there.
@@ -431,16 +429,15 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
   EXPECT_TRUE(SaveSlot::Recover(2));
   EXPECT_EQ(LeftoverTemporaries().size(), 2u);
 
-  // A later save cut short at each of its changes in turn, over the new save in place beside its
-  // record (0: the record's removal lost), or over the damaged slot (1). The whole save stays
-  // whole and the damaged slot unread until the later save's own record is in place; from then
-  // on the slot holds the later save.
+  // A later save cut short at each change in turn, over the new save in place beside its record or
+  // over the damaged slot: the slot stays whole (1) or unread (0) until the later save's record is
+  // in place, then holds the later save (2).
   a_.thinking.SetYear(304);
   a_.w.nations.GetAt(0)->SetFunds(12);
   const auto later = Snapshot(a_);
   for (int damaged : {0, 1}) {
-    std::vector<int> outcomes;  // 0: not read, 1: the new save, 2: the later save
-    for (int k = 1; outcomes.empty() || outcomes.back() != 3; ++k) {
+    std::vector<int> outcomes;
+    for (int k = 1, code = kCrashed; code == kCrashed; ++k) {
       crashed();
       fs::rename(temporary("t"), fs::path("DATAFILE") / "datafile2t.dat");
       for (const char* kind : SaveSlot::kKinds) {
@@ -450,21 +447,15 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
       const pid_t cut = fork();
       if (cut == 0) {
         cut_at = k;
-        platform::SetFileChangeHook(PowerCutAtTheChosenChange);
+        platform::SetFileChangeHook(PowerCut);
         _exit(a_.Save(2) ? 0 : 1);
       }
       ASSERT_EQ(waitpid(cut, &status, 0), cut);
-      const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
       ASSERT_TRUE(code == kCrashed || code == 0) << damaged << " change " << k << " exit " << code;
-      const bool whole = SaveSlot::Recover(2);
-      const auto files = SlotFiles(2);
-      outcomes.push_back(!whole ? 0 : files == fresh ? 1 : files == later ? 2 : -1);
-      if (code == 0) outcomes.push_back(3);
+      outcomes.push_back(!SaveSlot::Recover(2) ? 0 : SlotFiles(2) == fresh ? 1 : SlotFiles(2) == later ? 2 : -1);
     }
-    EXPECT_TRUE(std::is_sorted(outcomes.begin(), outcomes.end())) << damaged;
-    EXPECT_EQ(outcomes.front(), damaged ? 0 : 1);
-    EXPECT_EQ(std::count(outcomes.begin(), outcomes.end(), damaged ? 1 : 0), 0) << damaged;
-    EXPECT_EQ(outcomes.end()[-2], 2) << damaged;
+    EXPECT_TRUE(std::is_sorted(outcomes.begin(), outcomes.end()) && outcomes[0] == 1 - damaged && outcomes.back() == 2);
   }
 }
 
