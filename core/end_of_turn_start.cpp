@@ -76,21 +76,21 @@ void CountDownRecuperation(const Lists& w) {
 
 void AdvanceCalendar(TurnState& t) {
   // Each screen adds to its own copy; the thinking screen's decides when the month and year turn.
-  t.thinking.part += 1;
-  t.field.part += 1;
+  t.thinking.part = Plus(t.thinking.part, 1);
+  t.field.part = Plus(t.field.part, 1);
   if (t.thinking.part > 3) {
-    t.thinking.month += 1;
-    t.field.month += 1;
+    t.thinking.month = Plus(t.thinking.month, 1);
+    t.field.month = Plus(t.field.month, 1);
     if (t.thinking.month > 12) {
-      t.thinking.year += 1;
-      t.field.year += 1;
+      t.thinking.year = Plus(t.thinking.year, 1);
+      t.field.year = Plus(t.field.year, 1);
       t.thinking.month = 1;
       t.field.month = 1;
     }
     t.thinking.part = 1;
     t.field.part = 1;
   }
-  t.turn_count += 1;
+  t.turn_count = Plus(t.turn_count, 1);
 }
 
 void PayCityIncome(const Lists& w, const Calendar& date) {

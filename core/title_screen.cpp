@@ -9,6 +9,7 @@
 #include "world/names.h"
 #include "world/point.h"
 #include "world/record_file.h"
+#include "world/saturate.h"
 
 namespace {
 
@@ -315,7 +316,8 @@ void TitleScreen::PaintNationChoice(HWND, HDC dc, HFONT font1, HFONT font2, Char
     else if (owner == City::kNoOwner)
       panel.BlitCell(bank_.Get(kNationColours), at.x, at.y, 0, 0, 12, 1, kKey);
     if (nation && owner == nation->GetId())
-      panel.BlitCellBlend(bank_.Get(kHighlight), at.x - 7, at.y - 7, 0, 0, 1, 1, 20, kKey);
+      panel.BlitCellBlend(bank_.Get(kHighlight), SaturateToI32(std::int64_t{at.x} - 7),
+                          SaturateToI32(std::int64_t{at.y} - 7), 0, 0, 1, 1, 20, kKey);
   }
   Show(dc, panel, 640, 200);
 

@@ -5,6 +5,7 @@
 
 #include "field/field_rules.h"
 #include "field/field_screen.h"
+#include "world/saturate.h"
 
 namespace field {
 
@@ -46,7 +47,8 @@ void ComeHome(FieldWorld& w, Character& u) {
   u.ClearInFormation();
   if (u.GetRank() == Character::kRankLord) {
     // A lord's service ends with the march.
-    if (Nation* n = w.nations.FindById(u.GetNationId())) n->SetLordCount(n->GetLordCount() - 1);
+    if (Nation* n = w.nations.FindById(u.GetNationId()))
+      n->SetLordCount(SaturateToI32(std::int64_t{n->GetLordCount()} - 1));
     u.Release();
   }
   if (u.GetPartyId() != 0) {
@@ -61,9 +63,10 @@ void ComeHome(FieldWorld& w, Character& u) {
 void TakeCity(FieldWorld& w, City& city, std::int32_t nation) {
   const std::int32_t loser = city.GetOwner();  // 100: nobody
   if (loser == nation) return;
-  if (Nation* winner = w.nations.FindById(nation)) winner->SetCityCount(winner->GetCityCount() + 1);
+  if (Nation* winner = w.nations.FindById(nation))
+    winner->SetCityCount(SaturateToI32(std::int64_t{winner->GetCityCount()} + 1));
   if (loser != City::kNoOwner)
-    if (Nation* n = w.nations.FindById(loser)) n->SetCityCount(n->GetCityCount() - 1);
+    if (Nation* n = w.nations.FindById(loser)) n->SetCityCount(SaturateToI32(std::int64_t{n->GetCityCount()} - 1));
   city.SetOwner(nation);
 }
 

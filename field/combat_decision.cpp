@@ -299,7 +299,7 @@ class CombatDecision {
     SkillSlots& s = u_.skill_slots;
     if (s.IsAttacking()) {
       if (u_.GetActionCounter() < s.GetAttackSkill().GetActionLength()) {
-        s.SetActionStep(s.GetActionStep() + 1);
+        s.SetActionStep(SaturateToI32(std::int64_t{s.GetActionStep()} + 1));
       } else {
         s.ClearAttacking();
         EndAction();
@@ -353,8 +353,8 @@ class CombatDecision {
   // weakenings have their counter raised by the tick; cures, ailments and heals count here.
   bool StillCasting(const Skill& skill, bool own_counter) {
     if (u_.GetActionCounter() >= skill.GetActionLength()) return false;
-    if (own_counter) u_.SetActionCounter(u_.GetActionCounter() + 1);
-    u_.skill_slots.SetActionStep(u_.skill_slots.GetActionStep() + 1);
+    if (own_counter) u_.SetActionCounter(SaturateToI32(std::int64_t{u_.GetActionCounter()} + 1));
+    u_.skill_slots.SetActionStep(SaturateToI32(std::int64_t{u_.skill_slots.GetActionStep()} + 1));
     return true;
   }
 

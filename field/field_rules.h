@@ -62,10 +62,13 @@ void EndAilments(Character& c);
 // whatever the character still has in hand is given up.
 void StandDown(const CharacterList& characters, Character& c);
 // A character engaging `foe` keeps an attack in hand only when that attack is on `foe`: one
-// left over from an earlier fight would strike its old target wherever that one stands now. (A
-// fighter with no enemy outside a duel left within 40 leaves the fight, and the same tick's
-// combat decision may still start an attack on a duellist beside it, which nothing carries on or
-// ends until the character fights again.)
+// left over from an earlier fight would strike its old target, wherever that one stands on the
+// field, or, with the target gone home, hold the unit up until it runs out. (A fighter with no
+// enemy outside a duel left within 40 leaves the fight, and the same tick's combat decision may
+// still start an attack on a duellist beside it. The unit holds it, without striking, while it
+// marches, rests, pursues or stands guard, at times for turns; it strikes when the unit next
+// engages that same character, and is given up at a knock-out or a stand-down, when a resting
+// pursuer engages again, or here when the unit engages anybody else.)
 void KeepAttackOnlyOn(Character& u, const Character& foe);
 // One tick off every effect in force; an effect whose time is out ends.
 void CountDownEffects(Character& c);

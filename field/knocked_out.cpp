@@ -6,6 +6,7 @@
 
 #include "field/field_rules.h"
 #include "field/field_screen.h"
+#include "world/saturate.h"
 
 namespace {
 
@@ -33,9 +34,9 @@ void Discharge(const CharacterList& characters, NationList& nations, Character& 
   c.ClearPopup();
   if (Nation* n = nations.FindById(c.GetNationId())) {
     if (c.GetRank() == Character::kRankLord)
-      n->SetLordCount(n->GetLordCount() - 1);
+      n->SetLordCount(SaturateToI32(std::int64_t{n->GetLordCount()} - 1));
     else
-      n->SetMemberCount(n->GetMemberCount() - 1);
+      n->SetMemberCount(SaturateToI32(std::int64_t{n->GetMemberCount()} - 1));
   }
   c.Release();
 }
@@ -65,7 +66,8 @@ class Carrier {
       }
     } else if (role == 4 || role == 7) {
       if (!ToCityOfNation(c)) {
-        if (Nation* n = nations_.FindById(c.GetNationId())) n->SetMemberCount(n->GetMemberCount() - 1);
+        if (Nation* n = nations_.FindById(c.GetNationId()))
+          n->SetMemberCount(SaturateToI32(std::int64_t{n->GetMemberCount()} - 1));
         c.Release();
       }
     }

@@ -104,7 +104,7 @@ bool CombatCycle(Character& c, Strike strike) {
 }
 
 // The longer axis's share of the step for patterns 2 and 3, by the ratio q of the two distances.
-std::int32_t LongerShare(std::int32_t pattern, std::int64_t q, std::int32_t speed, std::int32_t full) {
+std::int64_t LongerShare(std::int32_t pattern, std::int64_t q, std::int64_t speed, std::int64_t full) {
   if (pattern == 2) return q <= 1 ? full / 2 : q == 2 ? speed : q == 3 ? speed + 1 : full;
   return q <= 1 ? full : q == 2 ? speed + 1 : q == 3 ? speed : full / 2;
 }
@@ -133,27 +133,29 @@ void Character::ActionStep(Character* target) {
 
 Point Character::StepVector(std::int32_t pattern, std::int32_t x, std::int32_t y) const {
   if (pattern < 1 || pattern > 3) return {0, 0};
-  const std::int32_t speed = stats.GetMoveSpeed();
-  const std::int32_t full = speed + 2;
+  // In 64 bits, a move speed from a damaged file at the end of the int range included.
+  const std::int64_t speed = stats.GetMoveSpeed();
+  const std::int64_t full = speed + 2;
+  auto vector = [](std::int64_t sx, std::int64_t sy) { return Point{SaturateToI32(sx), SaturateToI32(sy)}; };
   const Point from = position_;
   if (from.x == x) {
     const std::int32_t sway = Random(5, -2);
-    return {sway, full};
+    return vector(sway, full);
   }
-  if (from.y == y) return {full, Random(5, -2)};
+  if (from.y == y) return vector(full, Random(5, -2));
   if (pattern == 1) {
-    const std::int32_t sx = Random(speed, 2);
-    return {sx, full - sx};
+    const std::int64_t sx = Random(stats.GetMoveSpeed(), 2);
+    return vector(sx, full - sx);
   }
   const std::int64_t ax = std::llabs(std::int64_t{from.x} - x);
   const std::int64_t ay = std::llabs(std::int64_t{from.y} - y);
-  if (ax == ay) return {full / 2, full - full / 2};
+  if (ax == ay) return vector(full / 2, full - full / 2);
   if (ax > ay) {
-    const std::int32_t sx = LongerShare(pattern, ax / ay, speed, full);
-    return {sx, full - sx};
+    const std::int64_t sx = LongerShare(pattern, ax / ay, speed, full);
+    return vector(sx, full - sx);
   }
-  const std::int32_t sy = LongerShare(pattern, ay / ax, speed, full);
-  return {full - sy, sy};
+  const std::int64_t sy = LongerShare(pattern, ay / ax, speed, full);
+  return vector(full - sy, sy);
 }
 
 void Character::Regenerate() {
@@ -223,12 +225,13 @@ void Character::ApproachUnit(const Character& target) {
 }
 
 void Character::WalkToEngagementPoint() {
-  if (CombatCycle(*this, [] {})) ++step_count_;
+  if (CombatCycle(*this, [] {})) step_count_ = SaturateToI32(std::int64_t{step_count_} + 1);
   ClampPosition(*this);
 }
 
 void Character::FightStep(Character& target) {
   target_point_ = target.position_;
-  if (CombatCycle(*this, [this, &target] { Attack(target); })) ++step_count_;
+  if (CombatCycle(*this, [this, &target] { Attack(target); }))
+    step_count_ = SaturateToI32(std::int64_t{step_count_} + 1);
   ClampPosition(*this);
 }

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "planning/thinking_screen.h"
+#include "world/saturate.h"
 
 namespace {
 
@@ -18,6 +19,10 @@ std::int32_t Whole(float v) {
   if (v <= -2147483648.0f) return std::numeric_limits<std::int32_t>::min();
   return static_cast<std::int32_t>(v);
 }
+
+// A value of the nation's or a city's moved by an amount, held in the int range (values from a
+// damaged file can lie anywhere in it).
+std::int32_t Plus(std::int32_t value, std::int64_t amount) { return SaturateToI32(value + amount); }
 
 // The n-th (from 0, list order) division that serves no nation.
 Division* NthFreeDivision(const DivisionList& divisions, std::int32_t n) {
@@ -46,7 +51,7 @@ bool AllFreeDivisionsWilling(const DivisionList& divisions, std::int32_t nation_
 void RaiseFriendship(Character& c, std::int32_t nation_id) {
   const int gain = ThinkingScreen::Random(3, 0);
   if (RelationEntry* e = c.nation_relations.Find(nation_id))
-    e->SetFriendship(std::min(e->GetFriendship() + gain, 100));
+    e->SetFriendship(std::min(Plus(e->GetFriendship(), gain), 100));
 }
 
 // Kinds 14 to 16: `times` characters of the group, drawn at random (the same one may come again).
@@ -87,16 +92,16 @@ void ThinkingScreen::ExecutePolicy(Nation& nation, Policy& policy, CharacterList
 
   switch (policy.GetKind()) {
     case 1:  // 軍議: tactics points
-      nation.SetTacticsValue(nation.GetTacticsValue() + a);
+      nation.SetTacticsValue(Plus(nation.GetTacticsValue(), a));
       break;
     case 2:  // investment in agriculture, commerce or industry
-      nation.SetAgricultureValue(nation.GetAgricultureValue() + a);
+      nation.SetAgricultureValue(Plus(nation.GetAgricultureValue(), a));
       break;
     case 3:
-      nation.SetCommerceValue(nation.GetCommerceValue() + a);
+      nation.SetCommerceValue(Plus(nation.GetCommerceValue(), a));
       break;
     case 4:
-      nation.SetIndustryValue(nation.GetIndustryValue() + a);
+      nation.SetIndustryValue(Plus(nation.GetIndustryValue(), a));
       break;
     case 6:  // reinforcement: the nation's own people put their abilities to work
     case 7:
@@ -110,16 +115,16 @@ void ThinkingScreen::ExecutePolicy(Nation& nation, Policy& policy, CharacterList
         const StatsBlock& s = worker->stats;
         switch (policy.GetKind()) {
           case 6:
-            nation.SetAgricultureValue(nation.GetAgricultureValue() +
-                                       Whole(amount * static_cast<float>(s.GetAgricultureValue())));
+            nation.SetAgricultureValue(Plus(nation.GetAgricultureValue(),
+                                            Whole(amount * static_cast<float>(s.GetAgricultureValue()))));
             break;
           case 7:
-            nation.SetCommerceValue(nation.GetCommerceValue() +
-                                    Whole(amount * static_cast<float>(s.GetCommerceValue())));
+            nation.SetCommerceValue(Plus(nation.GetCommerceValue(),
+                                         Whole(amount * static_cast<float>(s.GetCommerceValue()))));
             break;
           default:
-            nation.SetIndustryValue(nation.GetIndustryValue() +
-                                    Whole(amount * static_cast<float>(s.GetIndustryValue())));
+            nation.SetIndustryValue(Plus(nation.GetIndustryValue(),
+                                         Whole(amount * static_cast<float>(s.GetIndustryValue()))));
             break;
         }
       }
@@ -152,7 +157,7 @@ void ThinkingScreen::ExecutePolicy(Nation& nation, Policy& policy, CharacterList
       break;
     }
     case 12: {  // 重税: money now, and some of the people turn to other nations
-      nation.SetFunds(nation.GetFunds() + a);
+      nation.SetFunds(Plus(nation.GetFunds(), a));
       for (std::int32_t t = 0; t < limit; ++t) {
         const std::int32_t u = inhabitants.CountByNation(id);
         const std::int32_t n = nations.Count();
@@ -168,7 +173,7 @@ void ThinkingScreen::ExecutePolicy(Nation& nation, Policy& policy, CharacterList
     }
     case 13:  // 治安強化: public sentiment of every city of the nation
       for (City& city : cities)
-        if (city.GetOwner() == id) city.SetSentiment(std::min(city.GetSentiment() + a, 100));
+        if (city.GetOwner() == id) city.SetSentiment(std::min(Plus(city.GetSentiment(), a), 100));
       break;
     case 14:  // banquets for the nation's own people, the free characters, the lords
       Banquet(characters, id, id, limit);
@@ -188,13 +193,13 @@ void ThinkingScreen::ExecutePolicy(Nation& nation, Policy& policy, CharacterList
       break;
     }
     case 18:  // 研究投資
-      nation.SetResearchPoints(nation.GetResearchPoints() + a);
-      nation.SetResearchBonusFlag(nation.GetResearchBonusFlag() + a);
+      nation.SetResearchPoints(Plus(nation.GetResearchPoints(), a));
+      nation.SetResearchBonusFlag(Plus(nation.GetResearchBonusFlag(), a));
       break;
     default:  // no effect, but paid for all the same
       break;
   }
 
-  nation.SetPolicyValue(nation.GetPolicyValue() - policy.GetUsedPoint());
-  nation.SetFunds(nation.GetFunds() - policy.GetPrice());
+  nation.SetPolicyValue(Plus(nation.GetPolicyValue(), -std::int64_t{policy.GetUsedPoint()}));
+  nation.SetFunds(Plus(nation.GetFunds(), -std::int64_t{policy.GetPrice()}));
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "planning/thinking_screen.h"
+#include "world/saturate.h"
 
 namespace {
 
@@ -79,12 +80,12 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
     Point at;
     city->GetPosition(at);
     nation->SetFunds(static_cast<std::int32_t>(nation->GetFunds() - cost));
-    nation->SetMemberCount(nation->GetMemberCount() + 1);
+    nation->SetMemberCount(SaturateToI32(std::int64_t{nation->GetMemberCount()} + 1));
     c->JoinNationAt(at.x, at.y, id);
     ClearWillingEverywhere(c->nation_relations, nations);
-    city->SetDefenceStrength(city->GetDefenceStrength() + c->stats.GetCombatPower());
-    at_city += 1;
-    idle_at_city += 1;
+    city->SetDefenceStrength(SaturateToI32(std::int64_t{city->GetDefenceStrength()} + c->stats.GetCombatPower()));
+    at_city = SaturateToI32(std::int64_t{at_city} + 1);
+    idle_at_city = SaturateToI32(std::int64_t{idle_at_city} + 1);
     return;
   }
 
@@ -137,7 +138,7 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
   ClearWillingEverywhere(d->relations, nations);
   d->SetNationId(id);
   // A division adds its average strength, not the sum of its members'.
-  city->SetDefenceStrength(city->GetDefenceStrength() + d->GetCombatPower());
-  at_city += d->GetMemberCount();
-  idle_at_city += d->GetMemberCount();
+  city->SetDefenceStrength(SaturateToI32(std::int64_t{city->GetDefenceStrength()} + d->GetCombatPower()));
+  at_city = SaturateToI32(std::int64_t{at_city} + d->GetMemberCount());
+  idle_at_city = SaturateToI32(std::int64_t{idle_at_city} + d->GetMemberCount());
 }

@@ -8,6 +8,7 @@
 #include "media/work_bitmap.h"
 #include "planning/paint_text.h"
 #include "planning/thinking_painter.h"
+#include "world/saturate.h"
 
 using namespace paint_text;
 
@@ -25,6 +26,14 @@ constexpr NameRef kMainBoard = names::Of("思考メインメニュー板");
 constexpr NameRef kCheckMarks = names::Of("思考チェック板");
 
 constexpr std::int32_t kNoOwner = 100;
+
+// The ring's corner, 7 up and left of the city's mini-map dot (a damaged file's position at the
+// end of the int range keeps it there).
+Point RingCorner(const City& city) {
+  Point at;
+  city.GetMinimapPosition(at);
+  return {SaturateToI32(std::int64_t{at.x} - 7), SaturateToI32(std::int64_t{at.y} - 7)};
+}
 
 // Shows the first `width` x 480 pixels of a composed canvas at window x.
 void Show(HDC dc, const Canvas& canvas, int x, int width) {
@@ -141,16 +150,17 @@ void ThinkingMenuPainter::PanelPictures(Canvas& panel) {
       panel.BlitCell(bank.Get(kNationColours), at.x, at.y, 0, 0, 12, 1, kKey);
     else if (owner >= 1 && owner <= 7)
       panel.BlitCell(bank.Get(kNationColours), at.x, at.y, owner, 0, 12, 1, kKey);
-    if (computer_acts && owner == acting->GetId())
-      panel.BlitCellBlend(bank.Get(kHighlight), at.x - 7, at.y - 7, 0, 0, 1, 1, 20, kKey);
+    if (computer_acts && owner == acting->GetId()) {
+      const Point ring = RingCorner(city);
+      panel.BlitCellBlend(bank.Get(kHighlight), ring.x, ring.y, 0, 0, 1, 1, 20, kKey);
+    }
   }
   // Otherwise the player's selected city is ringed.
   if (!computer_acts && nations_.CountByComputerFlag(0) != 0) {
     const Nation* player = PlayerNation(nations_);
     if (const City* city = cities_.GetNthOfNation(player->GetId(), s_.turn.selected_city_index)) {
-      Point at;
-      city->GetMinimapPosition(at);
-      panel.BlitCellBlend(bank.Get(kHighlight), at.x - 7, at.y - 7, 0, 0, 1, 1, 20, kKey);
+      const Point ring = RingCorner(*city);
+      panel.BlitCellBlend(bank.Get(kHighlight), ring.x, ring.y, 0, 0, 1, 1, 20, kKey);
     }
   }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "planning/thinking_screen.h"
+#include "world/saturate.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ void ThinkingScreen::SortieStep(CharacterList& characters, NationList& nations, 
     c->SetDestination(to.x, to.y);
     c->SetOrderSortie();
     c->SetStateMoving();
-    source->SetDefenceStrength(source->GetDefenceStrength() - c->stats.GetCombatPower());
+    source->SetDefenceStrength(SaturateToI32(std::int64_t{source->GetDefenceStrength()} - c->stats.GetCombatPower()));
     ++gone;
   }
   idle -= gone;

@@ -25,6 +25,9 @@ void Policy::Pack() {
 bool Policy::LoadSaveImage(const std::uint8_t* in) {
   NameRef name = codec::GetI32(in, 0);
   if (!names::IsValid(name)) return false;
+  // The limit is how many draws a policy makes (at most 20 in the game); a damaged file's
+  // billions would keep the thinking phase drawing for hours.
+  if (codec::GetI32(in, 16) > kMostDraws) return false;
   name_ = name;
   id_ = codec::GetI32(in, 4);
   kind_ = codec::GetI32(in, 8);

@@ -18,6 +18,8 @@
 class Policy {
  public:
   static constexpr std::size_t kImageSize = 44;
+  // The largest limit a policy read from a file may have.
+  static constexpr std::int32_t kMostDraws = 1000;
 
   Policy() = default;
 
@@ -43,7 +45,7 @@ class Policy {
   void PackSaveImage() { Pack(); }
   const std::uint8_t* SaveImageBytes() const { return image_.data(); }
   // Takes every field from the image, the available flag included; false (policy unchanged)
-  // when the name is outside the table.
+  // when the name is outside the table or the limit above kMostDraws.
   bool LoadSaveImage(const std::uint8_t* image);
 
  private:

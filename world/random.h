@@ -10,8 +10,8 @@ namespace rng {
 void Srand(std::uint32_t seed);
 // 0..32767.
 int Rand();
-// Rand() % n + base, a whole number from base to base + n - 1. With n < 1 it returns base
-// and consumes no draw.
+// Rand() % n + base, a whole number from base to base + n - 1 (held at the end of the int range
+// for a base from a damaged file). With n < 1 it returns base and consumes no draw.
 int Random(int n, int base);
 // Seeds from the time of day, as the game does at start-up and while building a new world.
 void SeedFromTimeOfDay();

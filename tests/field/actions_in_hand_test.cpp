@@ -1,5 +1,5 @@
 // What a character has in hand (an attack, a boost, a weakening, a cure, an ailment or a heal
-// being cast) lasts no longer than the fight it was started in: a fallen, released or
+// being cast) goes no further than the character's time on the field: a fallen, released or
 // standing-down character gives it up and frees its target to be cast on again, a weakening that
 // ends without effect frees its target, and a unit entering a fight never carries on an attack
 // on anybody but the foe it engages.
@@ -83,7 +83,7 @@ TEST_F(InHand, AFallenOrReleasedCharacterGivesUpItsAttackAndItsCasts) {
 TEST_F(InHand, AnAttackLeftFromAnEarlierFightNeverStrikesItsOldTarget) {
   // A fighter whose last enemy near has gone leaves the fight, and the same tick's combat
   // decision starts an attack on the nearest enemy within 40 all the same: a duellist, which is no
-  // enemy "near". Nothing carries that attack on or ends it while the fighter marches.
+  // enemy "near". The fighter holds that attack, without striking, while it marches.
   Character& u = AddUnit(1, 1, 400, 400, 6);
   Character& duellist = AddUnit(2, 2, 420, 400, 7);
   Character& partner = AddUnit(3, 3, 440, 400, 7);

@@ -3,6 +3,8 @@
 // its single blow, and the engagement point beside an enemy (inside the field).
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "tests/field/field_world.h"
 
 namespace {
@@ -35,6 +37,11 @@ TEST_F(UnitMovement, StepVectorSplitsTheStepByPattern) {
   EXPECT_EQ(c.StepVector(2, 100, 200), (Point{-2, 8}));
   EXPECT_EQ(c.StepVector(3, 200, 100), (Point{8, 1}));
   EXPECT_EQ(Drawn(), (DrawList{{6, 2}, {5, -2}, {5, -2}}));
+
+  // A move speed from a damaged file at the end of the int range: the step is held there.
+  c.stats.SetField(StatsBlock::kMoveSpeed, INT_MAX);
+  EXPECT_EQ(c.StepVector(2, 130, 110), (Point{INT_MAX, 1}));  // q = 3: S + 1, and F less that
+  EXPECT_EQ(c.StepVector(2, 150, 110), (Point{INT_MAX, 0}));  // q >= 4: F, and nothing
 }
 
 TEST_F(UnitMovement, WalkCycleMovesEverySecondTickAndSwaysOnAnAlignedAxis) {

@@ -64,6 +64,9 @@ TEST_F(PolicyExecution, ADamagedAmountIsHeldInTheIntRange) {
   EXPECT_EQ(nation->GetTacticsValue(), 0);
   Execute(*damaged.GetAt(1));
   EXPECT_EQ(nation->GetTacticsValue(), std::numeric_limits<std::int32_t>::min());
+  // Once more from there: the sum stays at the end of the range.
+  Execute(*damaged.GetAt(1));
+  EXPECT_EQ(nation->GetTacticsValue(), std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(PolicyExecution, ReinforcementActsAtMostMemberCountTimesOnDrawnMembers) {

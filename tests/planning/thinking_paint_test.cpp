@@ -2,6 +2,7 @@
 // owners' colours on the mini-map, the ring on the selected or acting nation's cities, the
 // treasury strip, date and treasury; the main menu's riot notices and city box; the help lines;
 // and every menu state painted, with stale or foreign cursors, without a fault.
+#include <climits>
 #include <string>
 
 #include "core/save_slot.h"
@@ -78,6 +79,24 @@ TEST_F(ThinkingPaint, WhileAComputerNationActsItsCitiesAreRingedAndNotThePlayers
   }
   // Not the player's turn: no treasury.
   EXPECT_TRUE(TextsAt(700, 405).empty());
+}
+
+TEST_F(ThinkingPaint, ACityFromADamagedSlotAtAnEndOfTheIntRangeIsRingedOffTheMiniMap) {
+  // The player's selected city, then a city of the computer nation acting: both are ringed, 7
+  // pixels up and left of a dot that a damaged cities file put at an end of the int range.
+  City& city = *game_->Cities().GetNthOfNation(Player().GetId(), 0);
+  Point dot;
+  city.GetMinimapPosition(dot);
+  const Nation& computer = *game_->Nations().GetAt(3);
+  ASSERT_TRUE(computer.IsComputer());
+  for (std::int32_t far : {INT_MIN, INT_MAX}) {
+    for (std::int32_t owner : {Player().GetId(), computer.GetId()}) {
+      city.CopyFrom(City(city.GetName(), city.GetId(), 1000, 0, 0, 0, 0, 0, 0, 50, 0, 0, far, far, owner));
+      Thinking().SetTurnNationId(owner);
+      PaintState(0);
+      EXPECT_EQ(PanelPixel(dot.x + 4, dot.y + 4), CellColour("情報マップ", 0, 0)) << far << " " << owner;
+    }
+  }
 }
 
 TEST_F(ThinkingPaint, DateTreasuryAndTheMainMenusCityBox) {

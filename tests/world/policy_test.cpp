@@ -82,6 +82,10 @@ TEST(Policy, AddPutsEveryValueAtItsOffsetAndTheFlagSurvivesAFile) {
   std::array<std::uint8_t, Policy::kImageSize> bad{};
   codec::PutI32(bad.data(), 0, names::kCount);
   EXPECT_FALSE(back.InsertSorted(bad.data()));
+  // So is a limit above the most draws a policy may make.
+  codec::PutI32(bad.data(), 0, kName);
+  codec::PutI32(bad.data(), 16, Policy::kMostDraws + 1);
+  EXPECT_FALSE(back.InsertSorted(bad.data()));
   EXPECT_EQ(back.GetCount(), 2);
 }
 
