@@ -26,8 +26,10 @@ inline void AddTactic(TacticList& list, NameRef name, std::int32_t id, std::int3
            base + 20, base + 21);
 }
 
+// (Its limit, the number of draws, stays within what a file may hold.)
 inline void AddPolicy(PolicyList& list, NameRef name, std::int32_t id, std::int32_t base) {
-  list.Add(name, id, base + 1, base + 2, base + 3, base + 4, 0.5f + base, base + 5, base + 6, base + 7, 1);
+  list.Add(name, id, base + 1, base + 2, (base + 3) % Policy::kMostDraws, base + 4, 0.5f + base, base + 5, base + 6,
+           base + 7, 1);
 }
 
 // A stats block whose field i holds base + i (field 0 a name).
