@@ -402,6 +402,29 @@ TEST(MusicSetUp, OnTheDeviceAReadThatFailsLeavesNothingPlayingTellsTheGameAndLet
   EXPECT_EQ(told, 1);
 }
 
+// The game object lets go of its music at exit, after the statics built later are gone: a read that
+// fails only then still tells the game's thread, whose queue holds an earlier failure untold.
+TEST(MusicSetUpDeathTest, AReadThatFailsAtExitStillReachesTheGamesThread) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process, with nothing built before
+  EXPECT_EXIT(
+      {
+        // Built before the queue, so gone after it.
+        static TempFolder folder;
+        static std::unique_ptr<MusicPerformance> at_exit;
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        CoInitialize();
+        SetMusicOutput(MusicOutput::kAudioDevice);
+        SetMusicSoundFont(folder.Write("cut.sf2", SoundFontThatBreaksOff()));
+        for (int read = 0; read < 2; ++read) {
+          MusicPerformance::Create(&at_exit);
+          at_exit->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64, [] {});
+          if (read == 0) at_exit->CloseDown();  // its failure waits in the queue
+        }
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), "");
+}
+
 // Without SDL_AUDIODRIVER the machine's own audio is searched (ALSA on a machine without a sound
 // card, then the dummy driver): nothing of that search reaches the console.
 TEST(MusicSetUp, AStartOnTheMachinesOwnAudioPrintsNothing) {
