@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -423,6 +424,42 @@ TEST(MusicSetUpDeathTest, AReadThatFailsAtExitStillReachesTheGamesThread) {
         std::exit(0);
       },
       testing::ExitedWithCode(0), "");
+}
+
+// The game's two players read the soundfont side by side, the title's holding the device, while
+// tunes are played and stopped on them; the first goes at any moment (closed down, or destroyed as
+// at exit) while the second may still be reading it or starting what was played meanwhile.
+TEST(MusicSetUp, OnTheDeviceAPerformanceMayGoWhileAnotherReadsTheSoundFont) {
+  DeviceRig rig;
+  rig.performance.reset();
+  MidiFile file;  // an instrument on every channel, so that starting the tune selects many
+  for (int channel = 0; channel < 16; ++channel)
+    file.Program(0, 0, channel, channel * 8).Note(0, 0, channel, 48 + channel, 100, 960);
+  ASSERT_EQ(rig.loader->LoadSegmentFromFile(rig.folder.Write("t.mid", file.Bytes()), &rig.tune), kMusicOk);
+  std::minstd_rand random(std::random_device{}());
+  for (int round = 0; round < 20; ++round) {
+    std::unique_ptr<MusicPerformance> first, second;
+    for (auto* p : {&first, &second}) {
+      ASSERT_EQ(MusicPerformance::Create(p), kMusicOk);
+      ASSERT_EQ((*p)->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
+      for (int play = 0; play < 8; ++play) EXPECT_EQ((*p)->PlaySecondary(*rig.tune, nullptr), kMusicOk);
+      usleep(random() % (p == &first ? 50000 : 10000));
+    }
+    // Each stop and play takes the tune's instruments from the first synthesiser and selects them
+    // anew, while the second may be starting the tunes played on it.
+    for (int play = static_cast<int>(random() % 40); play > 0; --play) {
+      EXPECT_EQ(first->Stop(), kMusicOk);
+      EXPECT_EQ(first->PlaySecondary(*rig.tune, nullptr), kMusicOk);
+    }
+    if (round % 2 == 0) {
+      EXPECT_EQ(first->CloseDown(), kMusicOk);
+    } else {
+      first.reset();
+    }
+    EXPECT_EQ(second->Stop(), kMusicOk);
+    EXPECT_EQ(second->PlaySecondary(*rig.tune, nullptr), kMusicOk);
+    EXPECT_EQ(second->CountPlaying(), 1) << "round " << round;
+  }
 }
 
 // Without SDL_AUDIODRIVER the machine's own audio is searched (ALSA on a machine without a sound
