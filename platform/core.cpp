@@ -43,8 +43,10 @@ struct Posted {
   std::vector<std::function<void()>> calls;
 };
 Posted& P() {
-  static Posted posted;
-  return posted;
+  // Never destroyed: the game object lets go of its music at exit, after other statics are gone,
+  // and a soundfont read that fails while it waits for the reader still posts here.
+  static Posted* posted = new Posted;
+  return *posted;
 }
 
 void RunPosted() {

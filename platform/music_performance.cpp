@@ -105,6 +105,19 @@ void SetUpFluidSynth() {
   });
 }
 
+// FluidSynth keeps the samples read from a soundfont in one cache for every synthesiser of the
+// process, and takes its count of a cached sample only after letting go of the cache's lock: a
+// synthesiser dropping a sample (a program change, a voice that has ended, its own deletion) while
+// another one takes it frees the sample under the taker's hands. Any call on a synthesiser may drop
+// samples (ended voices are cleared on the next call), so every call on any synthesiser is made
+// under this one lock, short of reading the soundfont's instruments, which takes no samples while
+// they are read on demand.
+std::mutex& Synthesisers() {
+  // Never destroyed: the game object lets go of its music at exit, after other statics are gone.
+  static std::mutex* synthesisers = new std::mutex;
+  return *synthesisers;
+}
+
 }  // namespace
 
 struct MusicPerformance::Engine {
@@ -165,6 +178,7 @@ struct MusicPerformance::Engine {
 
   // The instance's block reset and its first events ("at once").
   void Start(Instance& inst) {
+    std::lock_guard synthesisers(Synthesisers());
     if (inst.reset) ResetBlock(synth, inst.block);
     inst.started = true;
     Dispatch(inst);
@@ -201,6 +215,7 @@ struct MusicPerformance::Engine {
 
   // Renders into `out` (interleaved stereo), cutting the render where an event falls due.
   void Mix(float* out, int frames) {
+    std::lock_guard synthesisers(Synthesisers());
     int done = 0;
     while (done < frames) {
       Advance();
@@ -232,6 +247,7 @@ struct MusicPerformance::Engine {
   }
 
   void StopInstances(const MusicTune* only) {
+    std::lock_guard synthesisers(Synthesisers());
     std::erase_if(instances, [&](const Instance& inst) {
       if (only && inst.tune.get() != only) return false;
       if (inst.started) SilenceBlock(synth, inst.block);
@@ -266,21 +282,30 @@ void DeviceRender(void* user, float* out, int frames) {
   if (engine->synth) engine->Mix(out, frames);
 }
 
+void DeleteSynth(fluid_synth_t* synth) {
+  std::lock_guard synthesisers(Synthesisers());
+  delete_fluid_synth(synth);
+}
+
 // A new synthesiser with the soundfont and the drum channels of every block; null on failure.
 fluid_synth_t* NewSynth(fluid_settings_t* settings, const std::string& soundfont, int blocks) {
   fluid_synth_t* synth = nullptr;
   {
-    // FluidSynth fills its shared tables in the first synthesiser it makes, and a second one made
-    // meanwhile on another thread would not wait for them.
-    static std::mutex first_synth;
-    std::lock_guard lock(first_synth);
+    // Also, FluidSynth fills its shared tables in the first synthesiser it makes, and a second one
+    // made meanwhile on another thread would not wait for them.
+    std::lock_guard synthesisers(Synthesisers());
     synth = new_fluid_synth(settings);
   }
   if (synth == nullptr) return nullptr;
-  if (fluid_synth_sfload(synth, soundfont.c_str(), 1) == FLUID_FAILED) {
-    delete_fluid_synth(synth);
+  // The soundfont's instruments are read outside the lock, so that no other performance's sound
+  // waits for them: with samples read on demand, reading them takes no samples. The samples come
+  // with the presets then given to every channel, as the read itself would give them.
+  if (fluid_synth_sfload(synth, soundfont.c_str(), 0) == FLUID_FAILED) {
+    DeleteSynth(synth);
     return nullptr;
   }
+  std::lock_guard synthesisers(Synthesisers());
+  fluid_synth_program_reset(synth);
   for (int b = 0; b < blocks; ++b) {
     int drums = b * kChannelsPerBlock + 9;
     fluid_synth_set_channel_type(synth, drums, CHANNEL_TYPE_DRUM);
@@ -318,7 +343,7 @@ void Shut(MusicPerformance::Engine& e) {
   std::lock_guard lock(e.mutex);
   if (e.synth) {
     e.StopInstances(nullptr);
-    delete_fluid_synth(e.synth);
+    DeleteSynth(e.synth);
     e.synth = nullptr;
   }
   e.instances.clear();

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -400,6 +401,59 @@ TEST(MusicSetUp, OnTheDeviceAReadThatFailsLeavesNothingPlayingTellsTheGameAndLet
   EXPECT_EQ(performance->CountPlaying(), 1);
   EXPECT_EQ(performance->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicAlreadyInitialised);
   EXPECT_EQ(told, 1);
+}
+
+// The game object lets go of its music at exit, after the statics built later are gone: a read that
+// fails only then still tells the game's thread, whose queue holds an earlier failure untold.
+TEST(MusicSetUpDeathTest, AReadThatFailsAtExitStillReachesTheGamesThread) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process, with nothing built before
+  EXPECT_EXIT(
+      {
+        static TempFolder folder;  // built before the queue, so gone after it
+        static std::unique_ptr<MusicPerformance> at_exit;
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        CoInitialize();
+        SetMusicSoundFont(folder.Write("cut.sf2", SoundFontThatBreaksOff()));
+        for (int read = 0; read < 2; ++read) {
+          MusicPerformance::Create(&at_exit);
+          at_exit->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64, [] {});
+          if (read == 0) at_exit->CloseDown();  // its failure waits in the queue
+        }
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), "");
+}
+
+// The game's two players read the soundfont side by side, the first holding the device, while
+// tunes are played and stopped on them; the first goes at any moment (closed down, or destroyed as
+// at exit) while the second may still be reading or starting what was played meanwhile.
+TEST(MusicSetUp, OnTheDeviceAPerformanceMayGoWhileAnotherReadsTheSoundFont) {
+  DeviceRig rig;
+  rig.performance.reset();
+  MidiFile file;  // an instrument on every channel, so that starting the tune selects many
+  for (int channel = 0; channel < 16; ++channel)
+    file.Program(0, 0, channel, channel * 8).Note(0, 0, channel, 48 + channel, 100, 960);
+  ASSERT_EQ(rig.loader->LoadSegmentFromFile(rig.folder.Write("t.mid", file.Bytes()), &rig.tune), kMusicOk);
+  std::minstd_rand random(std::random_device{}());
+  for (int round = 0; round < 20; ++round) {
+    std::unique_ptr<MusicPerformance> first, second;
+    for (auto* p : {&first, &second}) {
+      ASSERT_EQ(MusicPerformance::Create(p), kMusicOk);
+      ASSERT_EQ((*p)->InitAudio(MusicPathType::kSharedStereoPlusReverb, 64), kMusicOk);
+      for (int play = 0; play < 8; ++play) (*p)->PlaySecondary(*rig.tune, nullptr);
+      usleep(random() % (p == &first ? 50000 : 10000));
+    }
+    // Each stop and play takes the tune's instruments from the first synthesiser and gives them anew.
+    for (int play = static_cast<int>(random() % 40); play > 0; --play) {
+      first->Stop();
+      first->PlaySecondary(*rig.tune, nullptr);
+    }
+    if (round % 2 == 0) first->CloseDown();  // as a player's release; else destroyed alone, as at exit
+    first.reset();
+    EXPECT_EQ(second->Stop(), kMusicOk);
+    EXPECT_EQ(second->PlaySecondary(*rig.tune, nullptr), kMusicOk);
+    EXPECT_EQ(second->CountPlaying(), 1) << "round " << round;
+  }
 }
 
 // Without SDL_AUDIODRIVER the machine's own audio is searched (ALSA on a machine without a sound
