@@ -26,17 +26,9 @@ inline int RandomOver(std::int64_t n, std::int64_t base) {
   return rng::Random(static_cast<int>(std::min<std::int64_t>(n, max)), SaturateToI32(base));
 }
 
-// value + amount, held to the 32-bit range.
-inline std::int32_t Plus(std::int32_t value, std::int64_t amount) { return SaturateToI32(value + amount); }
-
-// value + amount, at most cap.
-inline std::int32_t PlusCapped(std::int32_t value, std::int64_t amount, std::int32_t cap) {
-  return std::min(Plus(value, amount), cap);
-}
-
 // value - amount, at least floor.
 inline std::int32_t MinusFloored(std::int32_t value, std::int64_t amount, std::int32_t floor) {
-  return std::max(SaturateToI32(std::int64_t{value} - amount), floor);
+  return std::max(Plus(value, -amount), floor);
 }
 
 }  // namespace end_of_turn::rules

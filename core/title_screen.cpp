@@ -316,8 +316,7 @@ void TitleScreen::PaintNationChoice(HWND, HDC dc, HFONT font1, HFONT font2, Char
     else if (owner == City::kNoOwner)
       panel.BlitCell(bank_.Get(kNationColours), at.x, at.y, 0, 0, 12, 1, kKey);
     if (nation && owner == nation->GetId())
-      panel.BlitCellBlend(bank_.Get(kHighlight), SaturateToI32(std::int64_t{at.x} - 7),
-                          SaturateToI32(std::int64_t{at.y} - 7), 0, 0, 1, 1, 20, kKey);
+      panel.BlitCellBlend(bank_.Get(kHighlight), Plus(at.x, -7), Plus(at.y, -7), 0, 0, 1, 1, 20, kKey);
   }
   Show(dc, panel, 640, 200);
 

@@ -26,8 +26,6 @@ std::int32_t Scale(float factor, std::int32_t value) {
   return Trunc(static_cast<double>(factor) * static_cast<double>(static_cast<float>(value)));
 }
 
-std::int32_t Plus(std::int32_t v, std::int64_t amount) { return SaturateToI32(v + amount); }
-
 // The value pair of one side: attack and special attack, or defence and special defence.
 struct Values {
   std::int32_t plain;

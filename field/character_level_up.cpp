@@ -9,12 +9,6 @@
 
 namespace {
 
-std::int32_t Plus(std::int32_t value, std::int64_t amount) { return SaturateToI32(value + amount); }
-
-std::int32_t PlusCapped(std::int32_t value, std::int64_t amount, std::int32_t cap) {
-  return std::min(Plus(value, amount), cap);
-}
-
 // The band (0-based) of consecutive bands of the given widths, the first starting at 1, that
 // holds r; -1 beyond the last. A band holds the draws from its start up to below its end.
 int BandOf(int r, const ChanceRecord& chances, int first_field, int band_count) {

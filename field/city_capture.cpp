@@ -48,7 +48,7 @@ void ComeHome(FieldWorld& w, Character& u) {
   if (u.GetRank() == Character::kRankLord) {
     // A lord's service ends with the march.
     if (Nation* n = w.nations.FindById(u.GetNationId()))
-      n->SetLordCount(SaturateToI32(std::int64_t{n->GetLordCount()} - 1));
+      n->SetLordCount(Plus(n->GetLordCount(), -1));
     u.Release();
   }
   if (u.GetPartyId() != 0) {
@@ -64,9 +64,9 @@ void TakeCity(FieldWorld& w, City& city, std::int32_t nation) {
   const std::int32_t loser = city.GetOwner();  // 100: nobody
   if (loser == nation) return;
   if (Nation* winner = w.nations.FindById(nation))
-    winner->SetCityCount(SaturateToI32(std::int64_t{winner->GetCityCount()} + 1));
+    winner->SetCityCount(Plus(winner->GetCityCount(), 1));
   if (loser != City::kNoOwner)
-    if (Nation* n = w.nations.FindById(loser)) n->SetCityCount(SaturateToI32(std::int64_t{n->GetCityCount()} - 1));
+    if (Nation* n = w.nations.FindById(loser)) n->SetCityCount(Plus(n->GetCityCount(), -1));
   city.SetOwner(nation);
 }
 

@@ -115,8 +115,6 @@ std::int32_t Scale(float factor, std::int32_t value) {
   return v >= 2147483647.0 ? 2147483647 : v <= -2147483648.0 ? -2147483647 - 1 : static_cast<std::int32_t>(v);
 }
 
-std::int32_t Plus(std::int32_t v, std::int64_t amount) { return SaturateToI32(v + amount); }
-
 class CombatDecision {
  public:
   CombatDecision(FieldWorld& w, Character& u, Character* target, std::int32_t state)
@@ -299,7 +297,7 @@ class CombatDecision {
     SkillSlots& s = u_.skill_slots;
     if (s.IsAttacking()) {
       if (u_.GetActionCounter() < s.GetAttackSkill().GetActionLength()) {
-        s.SetActionStep(SaturateToI32(std::int64_t{s.GetActionStep()} + 1));
+        s.SetActionStep(Plus(s.GetActionStep(), 1));
       } else {
         s.ClearAttacking();
         EndAction();
@@ -353,8 +351,8 @@ class CombatDecision {
   // weakenings have their counter raised by the tick; cures, ailments and heals count here.
   bool StillCasting(const Skill& skill, bool own_counter) {
     if (u_.GetActionCounter() >= skill.GetActionLength()) return false;
-    if (own_counter) u_.SetActionCounter(SaturateToI32(std::int64_t{u_.GetActionCounter()} + 1));
-    u_.skill_slots.SetActionStep(SaturateToI32(std::int64_t{u_.skill_slots.GetActionStep()} + 1));
+    if (own_counter) u_.SetActionCounter(Plus(u_.GetActionCounter(), 1));
+    u_.skill_slots.SetActionStep(Plus(u_.skill_slots.GetActionStep(), 1));
     return true;
   }
 

@@ -15,7 +15,7 @@ template <typename Source>
 void MoveSix(Character& c, const Source& s, int sign) {
   StatsBlock& st = c.stats;
   auto moved = [sign](std::int32_t v, std::int32_t amount) {
-    return SaturateToI32(std::int64_t{v} + std::int64_t{sign} * amount);
+    return Plus(v, std::int64_t{sign} * amount);
   };
   st.SetDexterity(moved(st.GetDexterity(), s.GetDexterityBonus()));
   st.SetEvasion(moved(st.GetEvasion(), s.GetEvasionBonus()));
@@ -72,7 +72,7 @@ void AddDivisionFame(DivisionList& divisions, const Character& c, std::int32_t a
   if (c.GetDivisionId() == 0) return;
   Division* d = divisions.FindById(c.GetDivisionId());
   if (!d) return;
-  const std::int32_t fame = SaturateToI32(std::int64_t{d->GetFame()} + amount);
+  const std::int32_t fame = Plus(d->GetFame(), amount);
   d->SetFame(amount < 0 && fame < 0 ? 0 : fame);
 }
 

@@ -77,7 +77,7 @@ SpriteCell ChooseSpriteCell(const Character& c) {
         const Skill& skill = k.GetAttackSkill();
         const std::int32_t step = k.GetActionStep();
         cell.column = skill.GetAnimColumn(step);
-        cell.row = at.y < face.y ? SaturateToI32(std::int64_t{skill.GetAnimRow(step)} - 1) : skill.GetAnimRow(step);
+        cell.row = at.y < face.y ? Plus(skill.GetAnimRow(step), -1) : skill.GetAnimRow(step);
       } else {
         cell.row = PairRow(kFightRow, at, face);
       }

@@ -20,7 +20,7 @@ bool OnTheField(const Character& c) { return c.GetState() != 0 && c.GetState() !
 void AdvanceCastCounter(Character& u) {
   const SkillSlots& s = u.skill_slots;
   if (s.IsCastingSelfBoost() || s.IsCastingAllyBoost() || s.IsCastingWeaken())
-    u.SetActionCounter(SaturateToI32(std::int64_t{u.GetActionCounter()} + 1));
+    u.SetActionCounter(Plus(u.GetActionCounter(), 1));
 }
 
 void DriftMorale(Character& u) {
@@ -88,7 +88,7 @@ void StrikeStep(FieldWorld& w, Character& u, Character* foe, bool count_fame) {
       field::AddDivisionFame(w.divisions, *foe, -2);
     }
   }
-  u.SetActionCounter(SaturateToI32(std::int64_t{u.GetActionCounter()} + 1));
+  u.SetActionCounter(Plus(u.GetActionCounter(), 1));
 }
 
 void Move(FieldWorld& w, Character& u) {

@@ -71,9 +71,9 @@ void DriftMorale(Character& m) {
   if (m.GetState() == 0 || m.GetState() == 12) return;
   const int r = FieldScreen::Random(100, 1);
   if (r <= 20)
-    m.SetMorale(SaturateToI32(std::int64_t{m.GetMorale()} + 1));
+    m.SetMorale(Plus(m.GetMorale(), 1));
   else if (r >= 81)
-    m.SetMorale(SaturateToI32(std::int64_t{m.GetMorale()} - 1));
+    m.SetMorale(Plus(m.GetMorale(), -1));
 }
 
 void Capture(FieldWorld& w, FieldParty& party, Character& m, City& city, std::uint8_t& defeat) {

@@ -34,9 +34,9 @@ void Discharge(const CharacterList& characters, NationList& nations, Character& 
   c.ClearPopup();
   if (Nation* n = nations.FindById(c.GetNationId())) {
     if (c.GetRank() == Character::kRankLord)
-      n->SetLordCount(SaturateToI32(std::int64_t{n->GetLordCount()} - 1));
+      n->SetLordCount(Plus(n->GetLordCount(), -1));
     else
-      n->SetMemberCount(SaturateToI32(std::int64_t{n->GetMemberCount()} - 1));
+      n->SetMemberCount(Plus(n->GetMemberCount(), -1));
   }
   c.Release();
 }
@@ -67,7 +67,7 @@ class Carrier {
     } else if (role == 4 || role == 7) {
       if (!ToCityOfNation(c)) {
         if (Nation* n = nations_.FindById(c.GetNationId()))
-          n->SetMemberCount(SaturateToI32(std::int64_t{n->GetMemberCount()} - 1));
+          n->SetMemberCount(Plus(n->GetMemberCount(), -1));
         c.Release();
       }
     }

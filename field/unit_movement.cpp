@@ -136,33 +136,33 @@ Point Character::StepVector(std::int32_t pattern, std::int32_t x, std::int32_t y
   // In 64 bits, a move speed from a damaged file at the end of the int range included.
   const std::int64_t speed = stats.GetMoveSpeed();
   const std::int64_t full = speed + 2;
-  auto vector = [](std::int64_t sx, std::int64_t sy) { return Point{SaturateToI32(sx), SaturateToI32(sy)}; };
+  auto step = [](std::int64_t sx, std::int64_t sy) { return Point{SaturateToI32(sx), SaturateToI32(sy)}; };
   const Point from = position_;
   if (from.x == x) {
     const std::int32_t sway = Random(5, -2);
-    return vector(sway, full);
+    return step(sway, full);
   }
-  if (from.y == y) return vector(full, Random(5, -2));
+  if (from.y == y) return step(full, Random(5, -2));
   if (pattern == 1) {
     const std::int64_t sx = Random(stats.GetMoveSpeed(), 2);
-    return vector(sx, full - sx);
+    return step(sx, full - sx);
   }
   const std::int64_t ax = std::llabs(std::int64_t{from.x} - x);
   const std::int64_t ay = std::llabs(std::int64_t{from.y} - y);
-  if (ax == ay) return vector(full / 2, full - full / 2);
+  if (ax == ay) return step(full / 2, full - full / 2);
   if (ax > ay) {
     const std::int64_t sx = LongerShare(pattern, ax / ay, speed, full);
-    return vector(sx, full - sx);
+    return step(sx, full - sx);
   }
   const std::int64_t sy = LongerShare(pattern, ay / ax, speed, full);
-  return vector(full - sy, sy);
+  return step(full - sy, sy);
 }
 
 void Character::Regenerate() {
   if (stats.GetHp() != stats.GetMaxHp() && Random(100, 1) < stats.GetHealingPower())
-    stats.SetHp(std::min(SaturateToI32(std::int64_t{stats.GetHp()} + 1), stats.GetMaxHp()));
+    stats.SetHp(std::min(Plus(stats.GetHp(), 1), stats.GetMaxHp()));
   if (stats.GetSp() != stats.GetMaxSp() && Random(10, 1) == 10)
-    stats.SetSp(std::min(SaturateToI32(std::int64_t{stats.GetSp()} + 1), stats.GetMaxSp()));
+    stats.SetSp(std::min(Plus(stats.GetSp(), 1), stats.GetMaxSp()));
 }
 
 void Character::StandStill() {}
@@ -225,13 +225,13 @@ void Character::ApproachUnit(const Character& target) {
 }
 
 void Character::WalkToEngagementPoint() {
-  if (CombatCycle(*this, [] {})) step_count_ = SaturateToI32(std::int64_t{step_count_} + 1);
+  if (CombatCycle(*this, [] {})) step_count_ = Plus(step_count_, 1);
   ClampPosition(*this);
 }
 
 void Character::FightStep(Character& target) {
   target_point_ = target.position_;
   if (CombatCycle(*this, [this, &target] { Attack(target); }))
-    step_count_ = SaturateToI32(std::int64_t{step_count_} + 1);
+    step_count_ = Plus(step_count_, 1);
   ClampPosition(*this);
 }

@@ -179,9 +179,9 @@ class StateDecision {
     u_.skill_slots.ClearAttacking();
     u_.skill_slots.SetActionStep(0);
     u_.ClearInDuel();
-    ws.SetFame(SaturateToI32(std::int64_t{ws.GetFame()} + 1));
-    ws.SetDuelCount(SaturateToI32(std::int64_t{ws.GetDuelCount()} + 1));
-    ws.SetDuelWins(SaturateToI32(std::int64_t{ws.GetDuelWins()} + 1));
+    ws.SetFame(Plus(ws.GetFame(), 1));
+    ws.SetDuelCount(Plus(ws.GetDuelCount(), 1));
+    ws.SetDuelWins(Plus(ws.GetDuelWins(), 1));
     ws.ComputeWinRate();
     AddDivisionFame(w_.divisions, u_, 1);
 
@@ -190,7 +190,7 @@ class StateDecision {
     loser.skill_slots.SetActionStep(0);
     loser.ClearInDuel();
     ls.SetFame(ls.GetFame() > 0 ? ls.GetFame() - 1 : 0);
-    ls.SetDuelCount(SaturateToI32(std::int64_t{ls.GetDuelCount()} + 1));
+    ls.SetDuelCount(Plus(ls.GetDuelCount(), 1));
     ls.ComputeWinRate();
     AddDivisionFame(w_.divisions, loser, -1);
 

@@ -26,8 +26,8 @@ void ThinkingScreen::ClickEndOfPhaseQuestion(HWND window, std::int32_t x, std::i
     turn.player_turn_open = 0;
     SetTimer(window, kPlayTimer, PhaseTimerPeriod(game_speed_), nullptr);
     turn.menu_state = 0;
-    turn.turn_order_position = SaturateToI32(std::int64_t{turn.turn_order_position} + 1);
-    if (player != nullptr) player->SetTurnsTaken(SaturateToI32(std::int64_t{player->GetTurnsTaken()} + 1));
+    turn.turn_order_position = Plus(turn.turn_order_position, 1);
+    if (player != nullptr) player->SetTurnsTaken(Plus(player->GetTurnsTaken(), 1));
   } else if (Inside(x, y, 416, 228, 535, 255)) {  // no: back to the main menu, the turn stays open
     turn.menu_state = 0;
   }

@@ -13,8 +13,6 @@ using namespace thinking_input;
 
 namespace {
 
-std::int32_t Plus(std::int32_t a, std::int64_t b) { return SaturateToI32(a + b); }
-
 // Level x hiring cost per level.
 std::int32_t HiringCost(const Character& c) {
   return SaturateToI32(std::int64_t{c.stats.GetLevel()} * c.stats.GetHiringCostPerLevel());

@@ -23,7 +23,7 @@ constexpr NameRef kScrollStrip = names::Of("選択上下決定アイコン");
 constexpr std::int32_t kMerchant = 1001;
 constexpr std::int32_t kTradeRows = 15;
 
-std::int32_t Difference(std::int32_t a, std::int32_t b) { return SaturateToI32(std::int64_t{a} - b); }
+std::int32_t Difference(std::int32_t a, std::int32_t b) { return Plus(a, -std::int64_t{b}); }
 
 }  // namespace
 

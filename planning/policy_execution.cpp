@@ -20,10 +20,6 @@ std::int32_t Whole(float v) {
   return static_cast<std::int32_t>(v);
 }
 
-// A value of the nation's or a city's moved by an amount, held in the int range (values from a
-// damaged file can lie anywhere in it).
-std::int32_t Plus(std::int32_t value, std::int64_t amount) { return SaturateToI32(value + amount); }
-
 // The n-th (from 0, list order) division that serves no nation.
 Division* NthFreeDivision(const DivisionList& divisions, std::int32_t n) {
   for (Division& d : divisions) {

@@ -80,12 +80,12 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
     Point at;
     city->GetPosition(at);
     nation->SetFunds(static_cast<std::int32_t>(nation->GetFunds() - cost));
-    nation->SetMemberCount(SaturateToI32(std::int64_t{nation->GetMemberCount()} + 1));
+    nation->SetMemberCount(Plus(nation->GetMemberCount(), 1));
     c->JoinNationAt(at.x, at.y, id);
     ClearWillingEverywhere(c->nation_relations, nations);
-    city->SetDefenceStrength(SaturateToI32(std::int64_t{city->GetDefenceStrength()} + c->stats.GetCombatPower()));
-    at_city = SaturateToI32(std::int64_t{at_city} + 1);
-    idle_at_city = SaturateToI32(std::int64_t{idle_at_city} + 1);
+    city->SetDefenceStrength(Plus(city->GetDefenceStrength(), c->stats.GetCombatPower()));
+    at_city = Plus(at_city, 1);
+    idle_at_city = Plus(idle_at_city, 1);
     return;
   }
 
@@ -138,7 +138,7 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
   ClearWillingEverywhere(d->relations, nations);
   d->SetNationId(id);
   // A division adds its average strength, not the sum of its members'.
-  city->SetDefenceStrength(SaturateToI32(std::int64_t{city->GetDefenceStrength()} + d->GetCombatPower()));
-  at_city = SaturateToI32(std::int64_t{at_city} + d->GetMemberCount());
-  idle_at_city = SaturateToI32(std::int64_t{idle_at_city} + d->GetMemberCount());
+  city->SetDefenceStrength(Plus(city->GetDefenceStrength(), d->GetCombatPower()));
+  at_city = Plus(at_city, d->GetMemberCount());
+  idle_at_city = Plus(idle_at_city, d->GetMemberCount());
 }

@@ -32,7 +32,7 @@ constexpr std::int32_t kNoOwner = 100;
 Point RingCorner(const City& city) {
   Point at;
   city.GetMinimapPosition(at);
-  return {SaturateToI32(std::int64_t{at.x} - 7), SaturateToI32(std::int64_t{at.y} - 7)};
+  return {Plus(at.x, -7), Plus(at.y, -7)};
 }
 
 // Shows the first `width` x 480 pixels of a composed canvas at window x.

@@ -79,7 +79,7 @@ void ThinkingScreen::SortieStep(CharacterList& characters, NationList& nations, 
     c->SetDestination(to.x, to.y);
     c->SetOrderSortie();
     c->SetStateMoving();
-    source->SetDefenceStrength(SaturateToI32(std::int64_t{source->GetDefenceStrength()} - c->stats.GetCombatPower()));
+    source->SetDefenceStrength(Plus(source->GetDefenceStrength(), -std::int64_t{c->stats.GetCombatPower()}));
     ++gone;
   }
   idle -= gone;

@@ -46,7 +46,7 @@ void NationTurn(ThinkingScreen& screen, HWND window, const computer_turn::Lists&
   // again on ending its turn).
   nation->SetFunds(SaturateToI32(std::int64_t{nation->GetFunds()} - w.characters.TotalSalaryOfNation(nation->GetId())));
   if (computer) turn.turn_order_position += 1;
-  nation->SetTurnsTaken(SaturateToI32(std::int64_t{nation->GetTurnsTaken()} + 1));
+  nation->SetTurnsTaken(Plus(nation->GetTurnsTaken(), 1));
   turn.turn_tick_counter = 0;
   if (computer)
     SetTimer(window, ThinkingScreen::kPlayTimer, ThinkingScreen::PhaseTimerPeriod(screen.GetGameSpeed()), nullptr);
@@ -70,7 +70,7 @@ void ThinkingScreen::OnTimer(HWND window, WPARAM, CharacterList& characters, Nat
                              FieldPartyList& parties, DivisionList& divisions, NamePool& name_pool,
                              InhabitantList& inhabitants, TradeGoodList&, TacticList& tactics, PolicyList& policies) {
   const computer_turn::Lists w{characters, nations, cities, parties, divisions, name_pool, inhabitants, tactics, policies};
-  if (!turn.player_turn_open) turn.turn_tick_counter = SaturateToI32(std::int64_t{turn.turn_tick_counter} + 1);
+  if (!turn.player_turn_open) turn.turn_tick_counter = Plus(turn.turn_tick_counter, 1);
   if (turn.turn_tick_counter >= kTicksPerTurn && !turn.player_turn_open &&
       nations.Count() > turn.turn_order_position)
     NationTurn(*this, window, w);

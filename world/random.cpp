@@ -30,7 +30,7 @@ int Rand() {
 
 int Random(int n, int base) {
   if (n < 1) return base;
-  int value = SaturateToI32(std::int64_t{Rand() % n} + base);
+  int value = Plus(Rand() % n, base);
   if (recording) recorded.push_back({n, base, value});
   return value;
 }

@@ -11,6 +11,14 @@ inline std::int32_t SaturateToI32(std::int64_t v) {
   return static_cast<std::int32_t>(v);
 }
 
+// value + amount, held to the 32-bit range.
+inline std::int32_t Plus(std::int32_t value, std::int64_t amount) { return SaturateToI32(value + amount); }
+
+// value + amount, at most cap.
+inline std::int32_t PlusCapped(std::int32_t value, std::int64_t amount, std::int32_t cap) {
+  return std::min(Plus(value, amount), cap);
+}
+
 // A running sum of terms up to 2^62 in size (products of two 32-bit values), any number of them.
 // The running value is held within +-2^61, far outside the 32-bit range, so it never overflows.
 class SaturatingSum {
