@@ -33,6 +33,11 @@ constexpr std::size_t kEntrySize = 16;
 constexpr std::size_t kChecksumAt = kEntryAt + kEntrySize * kFiles;
 using Record = std::array<std::uint8_t, kChecksumAt + 8>;
 constexpr char kMark[4] = {'V', '2', 'C', 'R'};
+// The mark of a record that names no save and only remembers that the slot is damaged. It takes
+// the place of a record that the disk damaged after some of its files were put in place: beside
+// that record a later save's nine temporaries would look like a save given up before its first
+// rename.
+constexpr char kDamageMark[4] = {'V', '2', 'C', 'D'};
 
 constexpr std::uint64_t kFnvBasis = 14695981039346656037ull;
 std::uint64_t Fnv(std::uint64_t h, const std::uint8_t* bytes, std::size_t n) {
@@ -76,9 +81,9 @@ Read Measure(const std::string& path, Entry& entry) {
   return ok ? Read::kOk : Read::kFailed;
 }
 
-Record Encode(const std::array<Entry, kFiles>& entries) {
+Record Encode(const std::array<Entry, kFiles>& entries, const char (&mark)[4] = kMark) {
   Record r{};
-  std::memcpy(r.data(), kMark, 4);
+  std::memcpy(r.data(), mark, 4);
   codec::PutI32(r.data(), 4, static_cast<std::int32_t>(kFiles));
   for (std::size_t i = 0; i < kFiles; ++i) {
     const std::size_t at = kEntryAt + kEntrySize * i;
@@ -91,8 +96,9 @@ Record Encode(const std::array<Entry, kFiles>& entries) {
 }
 
 // The slot's record as found: whole (exactly its length, its mark, the nine kinds in their order
-// and its own checksum), absent, there but not whole, or not readable.
-enum class Found { kWhole, kAbsent, kBroken, kUnreadable };
+// and its own checksum), the whole mark of a damaged slot, absent, there but not whole, or not
+// readable.
+enum class Found { kWhole, kDamage, kAbsent, kBroken, kUnreadable };
 Found ReadRecord(std::int32_t slot, std::array<Entry, kFiles>& entries) {
   std::FILE* f = platform::OpenFileForReading(RecordPath(slot));
   if (!f) return errno == ENOENT ? Found::kAbsent : Found::kUnreadable;
@@ -102,6 +108,7 @@ Found ReadRecord(std::int32_t slot, std::array<Entry, kFiles>& entries) {
   const bool failed = std::ferror(f);
   std::fclose(f);
   if (failed) return Found::kUnreadable;
+  if (whole && r == Encode({}, kDamageMark)) return Found::kDamage;
   if (!whole || std::memcmp(r.data(), kMark, 4) != 0 ||
       codec::GetI32(r.data(), 4) != static_cast<std::int32_t>(kFiles) ||
       GetU64(r.data(), kChecksumAt) != Fnv(kFnvBasis, r.data(), kChecksumAt))
@@ -115,6 +122,19 @@ Found ReadRecord(std::int32_t slot, std::array<Entry, kFiles>& entries) {
   }
   return Found::kWhole;
 }
+
+// Writes a record whole under its temporary name and renames it over the slot's record, so that
+// the record in place is only ever replaced by a whole one.
+bool PutRecord(std::int32_t slot, const Record& record) {
+  const std::string written = Temporary(RecordPath(slot));
+  if (!WriteRecordFileAt(written, [&](RecordFile& f) { return f.Write(record.data(), record.size()); })) return false;
+  if (platform::RenameFile(written, RecordPath(slot))) return true;
+  platform::RemoveLeftover(written);
+  return false;
+}
+
+// A damaged slot may be saved over only once what remembers the damage is on the disk.
+Settled Damaged() { return platform::SyncFolder(Folder()) ? Settled::kDamaged : Settled::kUndecided; }
 
 // Takes away the record of a save whose nine files are in place, and puts its removal on the
 // disk before the slot is read or saved again: a failed removal is not passed over.
@@ -132,13 +152,15 @@ Settled KeepThePreviousSave(std::int32_t slot) {
 
 // A record is written whole under another name and only then renamed to its own, so one that
 // does not read whole was damaged on the disk. Its save is given up only while all nine
-// temporaries are still there, that is before any of them was renamed into place.
+// temporaries are still there, that is before any of them was renamed into place. Otherwise the
+// slot is damaged, and the mark of damage replaces the record before a later save writes its own
+// temporaries at those names.
 Settled SettleBrokenRecord(std::int32_t slot) {
   for (std::size_t i = 0; i < kFiles; ++i) {
     Entry ignored;
     const Read temporary = Measure(Temporary(SlotPath(slot, i)), ignored);
     if (temporary == Read::kFailed) return Settled::kUndecided;
-    if (temporary == Read::kAbsent) return Settled::kDamaged;
+    if (temporary == Read::kAbsent) return PutRecord(slot, Encode({}, kDamageMark)) ? Damaged() : Settled::kUndecided;
   }
   return KeepThePreviousSave(slot);
 }
@@ -161,13 +183,9 @@ bool Commit(std::int32_t slot) {
   bool ok = true;
   for (std::size_t i = 0; i < kFiles && ok; ++i) ok = Measure(Temporary(SlotPath(slot, i)), entries[i]) == Read::kOk;
   // The temporaries' names reach the disk before the record that names them, and the record
-  // before any rename. The record is written whole under its own temporary name first, so that
-  // the record of an earlier, damaged save of the slot is replaced only by a whole one.
-  ok = ok && platform::SyncFolder(Folder());
-  const Record record = Encode(entries);
-  const std::string written = Temporary(RecordPath(slot));
-  ok = ok && WriteRecordFileAt(written, [&](RecordFile& f) { return f.Write(record.data(), record.size()); });
-  ok = ok && platform::RenameFile(written, RecordPath(slot));
+  // before any rename. What remembers that a damaged slot is damaged (an earlier save's record
+  // or the mark of damage) is replaced only by the whole record of this one.
+  ok = ok && platform::SyncFolder(Folder()) && PutRecord(slot, Encode(entries));
   if (!ok) {
     Discard(slot);
     return false;
@@ -187,6 +205,7 @@ Settled Recover(std::int32_t slot) {
     case Found::kAbsent: Discard(slot); return Settled::kWhole;
     case Found::kUnreadable: return Settled::kUndecided;
     case Found::kBroken: return SettleBrokenRecord(slot);
+    case Found::kDamage: return Damaged();
     case Found::kWhole: break;
   }
   // Each file's new version is either pending (its temporary, as the record has it) or in place

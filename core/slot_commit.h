@@ -16,8 +16,11 @@
 // that does not match is a later save's leftover and decides nothing): all nine there finishes
 // the save; none in place removes the record and the temporaries and the slot keeps its previous
 // save; some in place while another is missing or does not match leaves the slot damaged, never a
-// mix read as one save, until a later save's own record replaces this one. Nothing else in the
-// folder is touched, and no name is read through a link.
+// mix read as one save, until a later save's own record replaces this one. A record that the
+// disk damaged gives its save up (the slot keeps its previous save) only while all nine
+// temporaries are there, none renamed yet; otherwise the slot is damaged, and the record is replaced, before the slot can be saved over,
+// by a whole mark of damage that holds until a later save's own record replaces it. Nothing else
+// in the folder is touched, and no name is read through a link.
 #include <cstdint>
 #include <string>
 
@@ -27,8 +30,8 @@ namespace slot_commit {
 enum class Settled {
   kWhole,    // its files are one save (or there are none)
   kDamaged,  // a save was being put in place and some of its files are lost: the slot holds no
-             // whole save; the record stays (it remembers the damage) until a new save replaces
-             // the slot
+             // whole save; the record (or the mark of damage) stays on the disk and remembers it
+             // until a new save replaces the slot
   kUndecided,  // something could not be read or changed (a read error, a folder or a pipe
                // where a file belongs, a rename that failed): nothing was removed, and the slot
                // is not to be read or saved over this time

@@ -12,7 +12,9 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/save_slot.h"
@@ -57,19 +59,24 @@ bool CrashAtFirstRename(platform::FileChange change, const std::string& path) {
   return true;
 }
 // The third ends the process at the `cut_at`-th change as a power cut would: a removal of slot 2's
-// record not yet pushed to the disk by a folder sync is lost. A temporary made while such a removal
-// waits ends it with kCrashed + 1.
+// record, or a rename over it, not yet pushed to the disk by a folder sync is lost. A temporary
+// made while such a change waits ends it with kCrashed + 1.
 int cut_at = 0;
-Bytes unsynced_record;
+bool record_change_waits = false;
+std::optional<Bytes> record_on_disk;
 bool PowerCut(platform::FileChange change, const std::string& path) {
-  if (--cut_at == 0 || (change == platform::FileChange::kOpen && !unsynced_record.empty())) {
-    if (!unsynced_record.empty())
-      std::ofstream(slot_commit::RecordPath(2))
-          .write(reinterpret_cast<const char*>(unsynced_record.data()), std::ssize(unsynced_record));
+  const fs::path record = slot_commit::RecordPath(2);
+  if (--cut_at == 0 || (change == platform::FileChange::kOpen && record_change_waits)) {
+    if (record_change_waits && record_on_disk)
+      std::ofstream(record).write(reinterpret_cast<const char*>(record_on_disk->data()), std::ssize(*record_on_disk));
+    else if (record_change_waits)
+      fs::remove(record);
     _exit(cut_at == 0 ? kCrashed : kCrashed + 1);
   }
-  if (change == platform::FileChange::kRemove && path == slot_commit::RecordPath(2)) unsynced_record = ReadAll(path);
-  if (change == platform::FileChange::kSyncFolder) unsynced_record.clear();
+  if ((change == platform::FileChange::kRemove || change == platform::FileChange::kRename) && path == record &&
+      !std::exchange(record_change_waits, true))
+    record_on_disk = fs::exists(record) ? std::optional(ReadAll(record)) : std::nullopt;
+  if (change == platform::FileChange::kSyncFolder) record_change_waits = false;
   return true;
 }
 // The second sends the inhabitants' temporary of slot 2 to a full disk: its data never gets there.
@@ -429,13 +436,14 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
   EXPECT_TRUE(SaveSlot::Recover(2));
   EXPECT_EQ(LeftoverTemporaries().size(), 2u);
 
-  // A later save cut short at each change in turn, over the new save in place beside its record or
-  // over the damaged slot: the slot stays whole (1) or unread (0) until the later save's record is
-  // in place, then holds the later save (2).
+  // A later save cut short at each change in turn, over the new save in place beside its record,
+  // over the slot damaged by a lost temporary, or over the slot damaged when t and k were in place
+  // and the disk then flipped a byte of the record or cut it in half: the slot stays whole (1) or
+  // unread (0) until the later save's record is in place, then holds the later save (2).
   a_.thinking.SetYear(304);
   a_.w.nations.GetAt(0)->SetFunds(12);
   const auto later = Snapshot(a_);
-  for (int damaged : {0, 1}) {
+  for (int damaged : {0, 1, 2, 3}) {
     std::vector<int> outcomes;
     for (int k = 1, code = kCrashed; code == kCrashed; ++k) {
       crashed();
@@ -443,6 +451,10 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
       for (const char* kind : SaveSlot::kKinds) {
         if (!damaged) write(fs::path("DATAFILE") / SaveSlot::FileName(2, kind), fresh.at(kind));
         if (!damaged || kind[0] == 'k') fs::remove(temporary(kind));
+      }
+      if (damaged > 1) {
+        write(fs::path("DATAFILE") / "datafile2k.dat", fresh.at("k"));
+        write(record, damaged == 2 ? bad : Bytes(record_bytes.begin(), record_bytes.begin() + std::ssize(record_bytes) / 2));
       }
       const pid_t cut = fork();
       if (cut == 0) {
@@ -455,7 +467,9 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
       ASSERT_TRUE(code == kCrashed || code == 0) << damaged << " change " << k << " exit " << code;
       outcomes.push_back(!SaveSlot::Recover(2) ? 0 : SlotFiles(2) == fresh ? 1 : SlotFiles(2) == later ? 2 : -1);
     }
-    EXPECT_TRUE(std::is_sorted(outcomes.begin(), outcomes.end()) && outcomes[0] == 1 - damaged && outcomes.back() == 2);
+    EXPECT_TRUE(std::is_sorted(outcomes.begin(), outcomes.end()) && outcomes[0] == (damaged ? 0 : 1) &&
+                outcomes.back() == 2)
+        << damaged;
   }
 }
 
