@@ -79,7 +79,7 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
     if (city == nullptr) return;
     Point at;
     city->GetPosition(at);
-    nation->SetFunds(static_cast<std::int32_t>(nation->GetFunds() - cost));
+    nation->SetFunds(Plus(nation->GetFunds(), -cost));
     nation->SetMemberCount(Plus(nation->GetMemberCount(), 1));
     c->JoinNationAt(at.x, at.y, id);
     ClearWillingEverywhere(c->nation_relations, nations);
@@ -125,8 +125,8 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
   if (city == nullptr) return;
   Point at;
   city->GetPosition(at);
-  nation->SetFunds(static_cast<std::int32_t>(nation->GetFunds() - cost));
-  nation->SetMemberCount(static_cast<std::int32_t>(nation->GetMemberCount() + members));
+  nation->SetFunds(Plus(nation->GetFunds(), -cost));
+  nation->SetMemberCount(Plus(nation->GetMemberCount(), members));
   for (std::int32_t i = 0; i < d->GetMemberCount(); ++i) {
     // The division's member count is expected to match the characters carrying its id; a member
     // that is not there is simply not placed.

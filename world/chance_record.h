@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "world/saturate.h"
+
 class ChanceRecord {
  public:
   static constexpr int kFieldCount = 44;
@@ -141,11 +143,8 @@ class ChanceRecord {
 
  private:
   static constexpr bool InRange(int index) { return index >= 0 && index < kFieldCount; }
-  // Wraps rather than overflows: a record read from a damaged file may hold any numbers.
-  void Add(int field, std::int32_t amount) {
-    f_[field] = static_cast<std::int32_t>(static_cast<std::uint32_t>(f_[field]) +
-                                          static_cast<std::uint32_t>(amount));
-  }
+  // Held to the int range: a record read from a damaged file may hold any numbers.
+  void Add(int field, std::int32_t amount) { f_[field] = Plus(f_[field], amount); }
 
   std::int32_t f_[kFieldCount] = {};
 };

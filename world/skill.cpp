@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "world/codec.h"
+#include "world/saturate.h"
 
 using codec::GetF32;
 using codec::GetI32;
@@ -356,5 +357,5 @@ std::int32_t SkillList::GetSkillScore() const {
   std::int64_t score = 0;
   for (int g = 0; g < 7; ++g)
     if (count[g] > 0) score += sum[g] / count[g] + count[g];
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(score));
+  return SaturateToI32(score);
 }

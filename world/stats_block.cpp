@@ -4,16 +4,14 @@
 
 #include "world/codec.h"
 #include "world/random.h"
+#include "world/saturate.h"
 
 namespace {
 
-// Sums and products of the derived values are taken wide: a block read from a damaged file may
-// hold any numbers, and the stored result is simply the low 32 bits.
-std::int32_t Narrow(std::int64_t v) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(v)); }
-
-// x * 100 / divisor, 0 when the divisor is 0.
+// x * 100 / divisor, 0 when the divisor is 0. Taken wide and held to the int range: a block read
+// from a damaged file may hold any counts.
 std::int32_t Percent(std::int64_t x, std::int64_t divisor) {
-  return divisor == 0 ? 0 : Narrow(x * 100 / divisor);
+  return divisor == 0 ? 0 : SaturateToI32(x * 100 / divisor);
 }
 
 // The militia's base values by type 1..10: max HP, max SP, attack, defence, dexterity, evasion,
@@ -94,13 +92,13 @@ void StatsBlock::ComputeCombatPower() {
                    (std::int64_t{f_[kDefence]} + f_[kSpecialDefence]) / 2 + f_[kDexterity] +
                    f_[kEvasion] + f_[kAttackSpeed] +
                    (std::int64_t{f_[kAttackTechnique]} + f_[kDefenceTechnique]) / 2;
-  f_[kCombatPower] = Narrow(v);
+  f_[kCombatPower] = SaturateToI32(v);
 }
 
 void StatsBlock::ComputeDomesticPower() {
   std::int64_t sum = std::int64_t{f_[kAgricultureValue]} + f_[kCommerceValue] + f_[kIndustryValue] +
                      f_[kResourceValue];
-  f_[kDomesticPower] = Narrow(sum / 4);
+  f_[kDomesticPower] = SaturateToI32(sum / 4);
 }
 
 void StatsBlock::ComputeHitRate() { f_[kHitRate] = Percent(f_[kHitCount], f_[kAttacksMade]); }
@@ -125,10 +123,10 @@ void StatsBlock::ComputeWinRate() {
 void StatsBlock::CompleteStudy() {
   auto lower = [this](int field) {
     std::int64_t v = std::int64_t{f_[field]} - Random(6, 5);
-    f_[field] = Narrow(std::max<std::int64_t>(v, 0));
+    f_[field] = SaturateToI32(std::max<std::int64_t>(v, 0));
   };
   auto raise = [this](int field) {
-    f_[field] = Narrow(std::min<std::int64_t>(std::int64_t{f_[field]} + 1, 5));
+    f_[field] = SaturateToI32(std::min<std::int64_t>(std::int64_t{f_[field]} + 1, 5));
   };
   int r = Random(10, 1);
   switch (r) {

@@ -2,6 +2,8 @@
 // personnel limit of divisions, and what a newcomer changes.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "tests/planning/planning_world.h"
 
 namespace {
@@ -9,6 +11,9 @@ namespace {
 using planning_test::Draws;
 using planning_test::Drawn;
 using planning_test::ExpectScriptUsedUp;
+
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 class Recruitment : public ::testing::Test {
  protected:
@@ -79,6 +84,14 @@ TEST_F(Recruitment, KeepsAReserveOfSalaryBillsByHiringCaution) {
   EXPECT_EQ(city->GetDefenceStrength(), 1000 + c.stats.GetCombatPower());
   EXPECT_EQ(at_city, 2);
   EXPECT_EQ(idle, 2);
+
+  // A damaged file's hiring cost at the bottom of the int range leaves the funds at its top.
+  Character& odd = Candidate(11);
+  odd.stats.SetHiringCostPerLevel(kMin / 2);
+  Draws({{0}});
+  Recruit(1, 0);
+  EXPECT_EQ(odd.GetNationId(), 1);
+  EXPECT_EQ(nation->GetFunds(), kMax);
 }
 
 TEST_F(Recruitment, ChoosesThePoolByCoinAndTheCandidateByKind) {
@@ -154,6 +167,18 @@ TEST_F(Recruitment, ModeZeroIgnoresThePersonnelLimitModeOneKeepsIt) {
   EXPECT_EQ(city->GetDefenceStrength(), defence + 70);
   EXPECT_EQ(at_city, 1 + 1 + 2);
   EXPECT_EQ(idle, 1 + 1 + 2);
+
+  // A damaged division file: its member count and its member's hiring cost at the bottom of the
+  // int range hold the nation's member count and funds at the range's ends.
+  nation->SetMemberCount(-1);
+  Division& odd = w.AddDivision(4, 22, kMin);
+  w.SetWilling(odd, 1);
+  Candidate(22, 4).stats.SetHiringCostPerLevel(kMin / 2);
+  Draws({{0}});
+  Recruit(1, 1);
+  EXPECT_EQ(odd.GetNationId(), 1);
+  EXPECT_EQ(nation->GetMemberCount(), kMin);
+  EXPECT_EQ(nation->GetFunds(), kMax);
 }
 
 TEST_F(Recruitment, DivisionReserveAndRanking) {

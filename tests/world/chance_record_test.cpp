@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <numeric>
 #include <vector>
 
@@ -286,6 +287,14 @@ TEST(ChanceRecord, ShuffleFromAScriptedSequence) {
   zero.ShuffleActionWeights();
   EXPECT_TRUE(rng::StopRecording().empty());
   EXPECT_EQ(zero, ChanceRecord());
+
+  // A damaged file's weight at the top of the int range stays there when both points go to it.
+  ChanceRecord top;
+  top.SetAgricultureWeight(std::numeric_limits<std::int32_t>::max());
+  top.SetCommerceWeight(1);
+  rng::Script({0, 0});
+  top.ShuffleActionWeights();
+  EXPECT_EQ(top.GetField(2), std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(ChanceRecord, ShuffleKeepsTheSumAndTheOtherWeights) {

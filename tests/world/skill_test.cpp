@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -282,4 +283,6 @@ TEST(SkillList, SkillScoreGroupsKinds) {
   EXPECT_EQ(score({{2, 5}, {6, 5}, {7, 1}}), 0);      // kind 2 and unknown kinds count nowhere
   EXPECT_EQ(score({{0, 1}, {3, 2}, {4, 3}, {5, 4}}), 2 + 3 + 4 + 5);
   EXPECT_EQ(score({{0, 1}, {0, 2}, {0, 2}}), 5 / 3 + 3);
+  const std::int32_t top = std::numeric_limits<std::int32_t>::max();
+  EXPECT_EQ(score({{0, top}, {1, top}}), top);  // a damaged file's values: held, not wrapped
 }

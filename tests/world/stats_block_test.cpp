@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <vector>
 
 #include "data_folder.h"
@@ -205,6 +206,11 @@ TEST(StatsBlock, RatesAndDerivedPowers) {
   StatsBlock none;
   none.ComputeEvasionRate();
   EXPECT_EQ(none.GetEvasionRate(), 0);
+  // A damaged file's count at the top of the int range holds the rate there.
+  z.SetHitCount(std::numeric_limits<std::int32_t>::max());
+  z.SetAttacksMade(1);
+  z.ComputeHitRate();
+  EXPECT_EQ(z.GetHitRate(), std::numeric_limits<std::int32_t>::max());
 
   // Combat power: (80 + 10) / 4 + (10 + 3) / 2 + (5 + 4) / 2 + 6 + 6 + 10 + (12 + 13) / 2.
   StatsBlock c;
@@ -222,6 +228,9 @@ TEST(StatsBlock, RatesAndDerivedPowers) {
   c.SetResourceValue(-40);
   c.ComputeDomesticPower();
   EXPECT_EQ(c.GetDomesticPower(), -1);  // -7 / 4 truncates toward zero
+  c.SetAttackSpeed(std::numeric_limits<std::int32_t>::max());
+  c.ComputeCombatPower();
+  EXPECT_EQ(c.GetCombatPower(), std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(StatsBlock, CompleteStudyImprovesOneThingAndResetsProgress) {
