@@ -5,6 +5,7 @@
 
 #include "world/codec.h"
 #include "world/random.h"
+#include "world/saturate.h"
 
 namespace {
 
@@ -65,12 +66,6 @@ std::int32_t TruncateMove(float value) {
   double v = value;
   if (v >= 2147483648.0) return std::numeric_limits<std::int32_t>::max();
   if (v < -2147483648.0) return std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(v);
-}
-
-std::int32_t Saturate(std::int64_t v) {
-  if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
   return static_cast<std::int32_t>(v);
 }
 
@@ -154,12 +149,11 @@ void TradeGood::UpdatePrice() {
       // The change carries the sign of the move.
       float signed_price = falling ? -static_cast<float>(price_) : static_cast<float>(price_);
       price_change_ = TruncateMove(signed_price * static_cast<float>(step) / 1000.0f);
-      price_ = Saturate(static_cast<std::int64_t>(price_) + price_change_);
+      price_ = Plus(price_, price_change_);
     } else {
       // The change is the size of the move, whichever way the price went.
       price_change_ = TruncateMove(static_cast<float>(price_) * static_cast<float>(step) / 1000.0f);
-      price_ = Saturate(falling ? static_cast<std::int64_t>(price_) - price_change_
-                                : static_cast<std::int64_t>(price_) + price_change_);
+      price_ = Plus(price_, falling ? -std::int64_t{price_change_} : price_change_);
     }
   }
 
