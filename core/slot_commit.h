@@ -18,9 +18,10 @@
 // save; some in place while another is missing or does not match leaves the slot damaged, never a
 // mix read as one save, until a later save's own record replaces this one. A record that the
 // disk damaged gives its save up (the slot keeps its previous save) only while all nine
-// temporaries are there, none renamed yet; otherwise the slot is damaged, and the record is replaced, before the slot can be saved over,
-// by a whole mark of damage that holds until a later save's own record replaces it. Nothing else
-// in the folder is touched, and no name is read through a link.
+// temporaries are there, none renamed yet; otherwise the slot is damaged, and before it can be
+// saved over the record is replaced by a whole mark of damage, which holds until a later save's
+// own record replaces it. Nothing else in the folder is touched, and no name is read through a
+// link.
 #include <cstdint>
 #include <string>
 

@@ -121,13 +121,8 @@ void StatsBlock::ComputeWinRate() {
 }
 
 void StatsBlock::CompleteStudy() {
-  auto lower = [this](int field) {
-    std::int64_t v = std::int64_t{f_[field]} - Random(6, 5);
-    f_[field] = SaturateToI32(std::max<std::int64_t>(v, 0));
-  };
-  auto raise = [this](int field) {
-    f_[field] = SaturateToI32(std::min<std::int64_t>(std::int64_t{f_[field]} + 1, 5));
-  };
+  auto lower = [this](int field) { f_[field] = std::max(Plus(f_[field], -Random(6, 5)), 0); };
+  auto raise = [this](int field) { f_[field] = PlusCapped(f_[field], 1, 5); };
   int r = Random(10, 1);
   switch (r) {
     case 1: raise(kPatrolLevel); break;

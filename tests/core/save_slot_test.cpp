@@ -58,6 +58,10 @@ bool CrashAtFirstRename(platform::FileChange change, const std::string& path) {
   if (change == platform::FileChange::kRename && path.ends_with(".dat")) _exit(kCrashed);
   return true;
 }
+// The second sends the inhabitants' temporary of slot 2 to a full disk: its data never gets there.
+bool InhabitantsToAFullDisk(platform::FileChange change, const std::string& path) {
+  return change != platform::FileChange::kFinish || !path.ends_with("datafile2i.dat.new");
+}
 // The third ends the process at the `cut_at`-th change as a power cut would: a removal of slot 2's
 // record, or a rename over it, not yet pushed to the disk by a folder sync is lost. A temporary
 // made while such a change waits ends it with kCrashed + 1.
@@ -78,10 +82,6 @@ bool PowerCut(platform::FileChange change, const std::string& path) {
     record_on_disk = fs::exists(record) ? std::optional(ReadAll(record)) : std::nullopt;
   if (change == platform::FileChange::kSyncFolder) record_change_waits = false;
   return true;
-}
-// The second sends the inhabitants' temporary of slot 2 to a full disk: its data never gets there.
-bool InhabitantsToAFullDisk(platform::FileChange change, const std::string& path) {
-  return change != platform::FileChange::kFinish || !path.ends_with("datafile2i.dat.new");
 }
 
 class SaveSlotTest : public test_support::HeadlessTest {
@@ -454,7 +454,8 @@ TEST_F(SaveSlotTest, WhatACrashLeftIsSettledIntoOneWholeSave) {
       }
       if (damaged > 1) {
         write(fs::path("DATAFILE") / "datafile2k.dat", fresh.at("k"));
-        write(record, damaged == 2 ? bad : Bytes(record_bytes.begin(), record_bytes.begin() + std::ssize(record_bytes) / 2));
+        const Bytes half(record_bytes.begin(), record_bytes.begin() + std::ssize(record_bytes) / 2);
+        write(record, damaged == 2 ? bad : half);
       }
       const pid_t cut = fork();
       if (cut == 0) {
