@@ -92,6 +92,16 @@ TEST_F(Recruitment, KeepsAReserveOfSalaryBillsByHiringCaution) {
   Recruit(1, 0);
   EXPECT_EQ(odd.GetNationId(), 1);
   EXPECT_EQ(nation->GetFunds(), kMax);
+
+  // A doctored character whose hiring cost and salary are each 2^62 wide costs the top of the int
+  // range, more than any treasury holds.
+  Character& doctored = Candidate(12);
+  doctored.stats.SetLevel(kMin);
+  doctored.stats.SetHiringCostPerLevel(kMin);
+  doctored.stats.SetSalaryPerLevel(kMin);
+  Draws({{0}});
+  Recruit(1, 0);
+  EXPECT_EQ(doctored.GetNationId(), 15);
 }
 
 TEST_F(Recruitment, ChoosesThePoolByCoinAndTheCandidateByKind) {
