@@ -11,8 +11,12 @@ inline std::int32_t SaturateToI32(std::int64_t v) {
   return static_cast<std::int32_t>(v);
 }
 
-// value + amount, held to the 32-bit range.
-inline std::int32_t Plus(std::int32_t value, std::int64_t amount) { return SaturateToI32(value + amount); }
+// value + amount, held to the 32-bit range, for any amount: one beyond +-2^32 takes any value to
+// the same end of the range as +-2^32 does, so it is clamped there first and the sum cannot overflow.
+inline std::int32_t Plus(std::int32_t value, std::int64_t amount) {
+  constexpr std::int64_t kReach = std::int64_t{1} << 32;
+  return SaturateToI32(value + std::clamp(amount, -kReach, kReach));
+}
 
 // value + amount, at most cap.
 inline std::int32_t PlusCapped(std::int32_t value, std::int64_t amount, std::int32_t cap) {
