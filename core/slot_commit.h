@@ -22,6 +22,12 @@
 // saved over the record is replaced by a whole mark of damage, which holds until a later save's
 // own record replaces it. Nothing else in the folder is touched, and no name is read through a
 // link.
+//
+// What this does not promise: a slot can still load as a mix of two saves when, once a later
+// save's temporaries stand beside a damaged slot, the disk damages or someone deletes its record
+// or its mark (a second damage on top of the one that made it damaged); when a finished save's
+// file is damaged at rest; when the record is deleted by hand during the renames; or when a file
+// is damaged right after its rename while the record stands.
 #include <cstdint>
 #include <string>
 
@@ -44,9 +50,9 @@ std::string Temporary(const std::string& path);
 std::string RecordPath(std::int32_t slot);
 
 // Puts the nine written temporaries of slot 1..4 in place. False when that could not be done:
-// before the record is in place the temporaries are removed and the slot is as it was (an
-// earlier record of a damaged slot stays); after it, the record stays and the next Recover
-// finishes the save.
+// before the record is in place the temporaries are removed and the slot is as it was (a
+// damaged slot keeps its earlier record or its mark of damage); after it, the record stays and
+// the next Recover finishes the save.
 bool Commit(std::int32_t slot);
 // Removes the slot's temporaries (a save that failed before its commit).
 void Discard(std::int32_t slot);
