@@ -41,11 +41,22 @@ struct SlotFile {
 };
 
 // The indexes of the t record by which the game reaches into a list must lie inside the loaded
-// lists; ids that name nothing are legal and are not checked here.
+// lists; ids that name nothing are legal and are not checked here, but for the acting nation's.
+// A loaded game waits in the system menu until the right button lets the turns go on, which it
+// does only for a nation the thinking screen can act for: the player's nation (the one nation
+// with computer flag 0) or a computer nation. The player's turn is open only while the player's
+// nation acts, and the tick counter that leads to the next nation's turn never stands below 0.
 bool TurnStateFits(const ThinkingTurnState& t, const CharacterList& characters, const NationList& nations,
                    const CityList& cities, const DivisionList& divisions) {
   const std::int32_t nation_count = nations.Count();
   if (t.acting_nation_index < 0 || t.acting_nation_index >= nation_count) return false;
+  if (nations.CountByComputerFlag(0) > 1) return false;
+  const Nation* player = nations.FindByComputerFlag(0);
+  const bool players_turn = player != nullptr && player->GetId() == t.acting_nation_id;
+  const Nation* acting = nations.FindById(t.acting_nation_id);
+  if (!players_turn && (acting == nullptr || !acting->IsComputer())) return false;
+  if (t.player_turn_open != 0 && !players_turn) return false;
+  if (t.turn_tick_counter < 0) return false;
   if (t.turn_order_position < 0 || t.turn_order_position > nation_count) return false;
   if (t.city_count < 0 || t.city_count > cities.Count()) return false;
   if (t.selected_city_index < 0 || t.selected_city_index >= std::max(t.city_count, 1)) return false;

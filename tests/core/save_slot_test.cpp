@@ -544,7 +544,21 @@ TEST_F(SaveSlotTest, ADamagedSlotIsRefusedWholeAndTheWorldStaysAsItWas) {
     write("t", t);
     expect_refused("t offset " + std::to_string(offset));
   }
+  // A turn that no button could let go on: an acting nation id that names no nation, the player's
+  // turn open while a computer nation (id 5) acts, a tick counter below 0.
+  for (const auto& [offset, value] : std::vector<std::pair<std::size_t, std::int32_t>>{
+           {80, 10}, {80, -1}, {80, INT32_MIN}, {80, 5}, {64, -1}, {64, INT32_MIN}}) {
+    Bytes t = good.at("t");
+    codec::PutI32(t.data(), offset, value);
+    write("t", t);
+    expect_refused("t offset " + std::to_string(offset) + " value " + std::to_string(value));
+  }
   write("t", good.at("t"));
+  // A second nation with computer flag 0: its turn would wait for a player who never gets it.
+  a_.w.nations.GetAt(5)->SetPlayerControlled();
+  ASSERT_TRUE(a_.Save(2));
+  expect_refused("two players' nations");
+  for (const auto& [kind, bytes] : good) write(kind, bytes);
   // A missing file.
   fs::remove(fs::path("DATAFILE") / "datafile2g.dat");
   expect_refused("missing g");
