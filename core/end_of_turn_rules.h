@@ -26,9 +26,10 @@ inline int RandomOver(std::int64_t n, std::int64_t base) {
   return rng::Random(static_cast<int>(std::min<std::int64_t>(n, max)), SaturateToI32(base));
 }
 
-// value - amount, at least floor.
+// value - amount, at least floor, for any amount: the smallest 64-bit amount has no negative and
+// is taken as the next one up, which Plus takes to the same end of the range.
 inline std::int32_t MinusFloored(std::int32_t value, std::int64_t amount, std::int32_t floor) {
-  return std::max(Plus(value, -amount), floor);
+  return std::max(Plus(value, -std::max(amount, -std::numeric_limits<std::int64_t>::max())), floor);
 }
 
 }  // namespace end_of_turn::rules

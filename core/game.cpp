@@ -1,5 +1,6 @@
 #include "core/game.h"
 
+#include "core/end_of_turn.h"
 #include "core/save_slot.h"
 #include "platform/music.h"
 #include "world/random.h"
@@ -51,28 +52,10 @@ void Game::OnCreate(HWND window) {
 }
 
 void Game::ComputeStartingTotals() {
-  for (Character& c : characters_) {
-    c.ComputeCombatPower();
-    c.stats.ComputeDomesticPower();
-    c.stats.SetPopularity(inhabitants_.CountWithFavourite(c.GetId()));
-  }
-  for (Division& division : divisions_) {
-    // Summed in 64 bits: a loaded world's values are not bounded.
-    long long combat = 0;
-    long long domestic = 0;
-    long long popularity = 0;
-    for (const Character& c : characters_) {
-      if (c.GetDivisionId() != division.GetId()) continue;
-      combat += c.stats.GetCombatPower();
-      domestic += c.stats.GetDomesticPower();
-      popularity += c.stats.GetPopularity();
-    }
-    // An empty division averages to 0 rather than dividing by its count.
-    const std::int32_t members = division.GetMemberCount();
-    division.SetCombatPower(members > 0 ? static_cast<std::int32_t>(combat / members) : 0);
-    division.SetDomesticPower(members > 0 ? static_cast<std::int32_t>(domestic / members) : 0);
-    division.SetPopularity(static_cast<std::int32_t>(popularity));
-  }
+  // The characters' values and the divisions' sums and averages, worked out as at the end of a turn.
+  const end_of_turn::Lists w{characters_, nations_, cities_, divisions_, inhabitants_, trade_goods_};
+  end_of_turn::ComputeCharacterValues(w);
+  end_of_turn::ComputeDivisionTotals(w);
   for (Division& division : divisions_) {
     division.SetDomesticTendency(0);
     division.SetSortieTendency(0);

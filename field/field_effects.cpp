@@ -77,6 +77,7 @@ void AddDivisionFame(DivisionList& divisions, const Character& c, std::int32_t a
 }
 
 void MoveSixStats(Character& c, const Skill& s, int sign) { MoveSix(c, s, sign); }
+void MoveSixStats(Character& c, const Tactic& t, int sign) { MoveSix(c, t, sign); }
 
 void EndSelfBoost(Character& c) {
   SkillSlots& s = c.skill_slots;

@@ -72,8 +72,10 @@ void StandDown(const CharacterList& characters, Character& c);
 void KeepAttackOnlyOn(Character& u, const Character& foe);
 // One tick off every effect in force; an effect whose time is out ends.
 void CountDownEffects(Character& c);
-// The six amounts of a boost or weakening added (sign 1) or taken off (sign -1).
+// The six amounts of a boost, weakening or tactic added (sign 1) or taken off (sign -1), each
+// stat held to the int range.
 void MoveSixStats(Character& c, const Skill& s, int sign);
+void MoveSixStats(Character& c, const Tactic& t, int sign);
 
 // --- the per-character work of a tick ---
 // The decision of U's field state (states 0 and 12 have none).

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "planning/computer_turn.h"
+#include "world/saturate.h"
 
 namespace computer_turn {
 
@@ -149,7 +150,7 @@ void CityStep(ThinkingScreen& screen, std::int32_t nation_index, std::int32_t k,
       c.GetPosition(at);
       if (c.GetNationId() != id || at.x != p.x || at.y != p.y || c.GetRank() != Character::kRankLord) continue;
       c.SetMorale(100);
-      if (Nation* served = w.nations.FindById(c.GetNationId())) served->SetLordCount(served->GetLordCount() - 1);
+      if (Nation* served = w.nations.FindById(c.GetNationId())) served->SetLordCount(Plus(served->GetLordCount(), -1));
       w.characters.DropActionsInHand(c);
       c.Release();
       c.stats.SetHp(c.stats.GetMaxHp());

@@ -13,11 +13,6 @@ using namespace thinking_input;
 
 namespace {
 
-// Level x hiring cost per level.
-std::int32_t HiringCost(const Character& c) {
-  return SaturateToI32(std::int64_t{c.stats.GetLevel()} * c.stats.GetHiringCostPerLevel());
-}
-
 // A newcomer is willing to serve no nation any more this turn.
 template <typename Relations>
 void ClearWillingTowardAll(Relations& relations, const NationList& nations) {
@@ -148,7 +143,7 @@ void ThinkingInput::CandidateView(ThinkingScreen& s, ClickLists& w) {
     } else {
       Character* c = w.characters.GetNthWilling(player->GetId(), 1, t.menu_state == 32 ? 0 : 1, position);
       if (!c) return;
-      const std::int32_t cost = HiringCost(*c);
+      const std::int32_t cost = c->stats.HiringPrice();
       if (player->GetFunds() < cost) return;
       player->SetFunds(Plus(player->GetFunds(), -std::int64_t{cost}));
       player->SetMemberCount(Plus(player->GetMemberCount(), 1));

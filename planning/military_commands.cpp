@@ -1,6 +1,7 @@
 #include "planning/military_commands.h"
 
 #include "field/field_rules.h"
+#include "world/saturate.h"
 
 namespace military_commands {
 
@@ -37,15 +38,10 @@ bool UseTactic(Nation& nation, const Tactic& tactic, CharacterList& characters) 
     slots.SetTacticActive();
     const Tactic& copy = slots.GetTactic();
     slots.SetTacticTimeLeft(copy.GetDuration());
-    StatsBlock& s = c->stats;
-    s.SetDexterity(s.GetDexterity() + copy.GetDexterityBonus());
-    s.SetEvasion(s.GetEvasion() + copy.GetEvasionBonus());
-    s.SetAttackSpeed(s.GetAttackSpeed() + copy.GetAttackSpeedBonus());
-    s.SetAttackTechnique(s.GetAttackTechnique() + copy.GetAttackTechniqueBonus());
-    s.SetDefenceTechnique(s.GetDefenceTechnique() + copy.GetDefenceTechniqueBonus());
-    s.SetHealingPower(s.GetHealingPower() + copy.GetHealingPowerBonus());
+    // Put on the way they are taken off, each stat held to the int range.
+    field::MoveSixStats(*c, copy, 1);
   }
-  nation.SetTacticsValue(nation.GetTacticsValue() - tactic.GetUsedPoint());
+  nation.SetTacticsValue(Plus(nation.GetTacticsValue(), -std::int64_t{tactic.GetUsedPoint()}));
   return true;
 }
 

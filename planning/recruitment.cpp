@@ -72,7 +72,7 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
     // Priced in the int range, as the player's own hiring is, so that the sum below cannot
     // overflow for a damaged character.
     const std::int64_t level = c->stats.GetLevel();
-    const std::int64_t cost = SaturateToI32(level * c->stats.GetHiringCostPerLevel());
+    const std::int64_t cost = c->stats.HiringPrice();
     const std::int64_t salary = SaturateToI32(level * c->stats.GetSalaryPerLevel());
     const std::int64_t bill = characters.TotalSalaryOfNation(id);
     if (!(nation->GetFunds() > cost + salary + factor * bill)) return;

@@ -214,7 +214,7 @@ std::int32_t CharacterList::GetHiringCostOfNth(std::int32_t nation_id, std::int3
   const Character* c = GetNthOfNation(nation_id, n);
   if (!c) return 0;
   std::int32_t rank = c->GetRank();
-  if (rank == 1 || rank == 2 || rank == 4) return SaturateToI32(HiringCost(*c));
+  if (rank == 1 || rank == 2 || rank == 4) return c->stats.HiringPrice();
   return 0;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "world/names.h"
+#include "world/saturate.h"
 
 class StatsBlock {
  public:
@@ -178,6 +179,9 @@ class StatsBlock {
   void SetSalaryPerLevel(std::int32_t v) { f_[kSalaryPerLevel] = v; }
   std::int32_t GetHiringCostPerLevel() const { return f_[kHiringCostPerLevel]; }
   void SetHiringCostPerLevel(std::int32_t v) { f_[kHiringCostPerLevel] = v; }
+  // What a nation pays to hire the character on its own: level times the hiring cost per level,
+  // held to the int range.
+  std::int32_t HiringPrice() const { return SaturateToI32(std::int64_t{GetLevel()} * GetHiringCostPerLevel()); }
 
   friend bool operator==(const StatsBlock&, const StatsBlock&) = default;
 

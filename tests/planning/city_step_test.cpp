@@ -163,6 +163,12 @@ TEST_F(CityStep, FarFromTheFrontLordsLeaveAndTheRestPatrol) {
   EXPECT_EQ(vassal.GetOrder(), 17);
   EXPECT_EQ(busy.GetOrder(), 17);
   EXPECT_EQ(elsewhere.GetOrder(), Character::kOrderFree);
+
+  // A doctored lord count at the bottom of the int range stays there.
+  nation->SetLordCount(INT32_MIN);
+  W().AddCharacter(5, 1, 100, 100, Character::kRankLord);
+  Step();
+  EXPECT_EQ(nation->GetLordCount(), INT32_MIN);
 }
 
 TEST_F(CityStep, ACalmCityFarFromTheFrontSendsPeopleToTheFront) {

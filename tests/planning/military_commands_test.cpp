@@ -3,6 +3,9 @@
 // turn, each once a turn; and every refusal leaving the world as it was.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
+#include "planning/military_commands.h"
 #include "tests/planning/menu_fixture.h"
 
 namespace menu_test {
@@ -188,6 +191,12 @@ TEST_F(MilitaryCommands, ATacticIsPutInForceOnEveryCharacterOfTheNationInBattleO
   EXPECT_EQ(fighting.skill_slots.GetTactic().GetId(), 1);
   EXPECT_EQ(fighting.stats.GetDexterity(), 11);
   EXPECT_EQ(pursuing.stats.GetHealingPower(), healing + 6);
+
+  // A doctored tactic's bonus and used points stop at the ends of the int range.
+  const Tactic& doctored = w.AddTactic(9, INT32_MIN, 1, 30, {INT32_MAX, 0, 0, 0, 0, 0});
+  ASSERT_TRUE(military_commands::UseTactic(Player(), doctored, w.characters));
+  EXPECT_EQ(fighting.stats.GetDexterity(), INT32_MAX);
+  EXPECT_EQ(Player().GetTacticsValue(), INT32_MAX);
 }
 
 TEST_F(MilitaryCommands, ATacticWithoutEnoughPointsIsRefusedAndChangesNothing) {

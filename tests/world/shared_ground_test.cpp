@@ -1,13 +1,18 @@
-// The generator, the name table and the record codec that every world record stands on.
+// The generator, the name table, the record codec and the saturated sums that every world record
+// stands on.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
+#include <limits>
 #include <set>
 #include <string_view>
 
+#include "core/end_of_turn_rules.h"
 #include "world/codec.h"
 #include "world/names.h"
 #include "world/random.h"
+#include "world/saturate.h"
 
 TEST(Generator, FollowsTheClassicRuntimeSequence) {
   rng::Srand(1);
@@ -82,4 +87,18 @@ TEST(Names, EveryNameStandsOnceInTheTable) {
   for (NameRef i = 1; i < names::kCount; ++i) {
     EXPECT_TRUE(seen.insert(names::Text(i)).second) << "entered twice: index " << i;
   }
+}
+
+TEST(SaturatedSums, PlusHoldsAnyAmountToTheIntRange) {
+  // The shared sum of an int and a wide amount holds any amount at the range's ends.
+  const std::int32_t big = std::numeric_limits<std::int32_t>::max();
+  const std::int32_t least = std::numeric_limits<std::int32_t>::min();
+  const std::int64_t wide = std::int64_t{1} << 32;
+  EXPECT_EQ(Plus(big, std::numeric_limits<std::int64_t>::max()), big);
+  EXPECT_EQ(Plus(-1, std::numeric_limits<std::int64_t>::min()), least);
+  EXPECT_EQ(Plus(least, wide - 1), big);
+  EXPECT_EQ(Plus(big, 1 - wide), least);
+  EXPECT_EQ(Plus(least, wide / 2), 0);
+  // So does the floored difference, even for the smallest 64-bit amount.
+  EXPECT_EQ(end_of_turn::rules::MinusFloored(least, std::numeric_limits<std::int64_t>::min(), least), big);
 }
