@@ -131,9 +131,9 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
   nation->SetMemberCount(Plus(nation->GetMemberCount(), members));
   for (std::int32_t i = 0; i < d->GetMemberCount(); ++i) {
     // The division's member count is expected to match the characters carrying its id; a member
-    // that is not there is simply not placed.
+    // that is not there is simply not placed, and neither is any after it.
     Character* member = characters.GetNthOfDivision(d->GetId(), i);
-    if (member == nullptr) continue;
+    if (member == nullptr) break;
     member->JoinNationAt(at.x, at.y, id);
     ClearWillingEverywhere(member->nation_relations, nations);
   }
