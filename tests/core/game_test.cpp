@@ -590,3 +590,142 @@ TEST_F(GameRun, ClosingTheWindowStopsTheMusicAndEndsTheLoopWithZero) {
 }
 
 }  // namespace
+
+namespace {
+
+// Where the records of one kind lie in a slot's files, and the byte offsets in each record of
+// the words that hold values the load takes at any int.
+struct DoctoredKind {
+  const char* name;
+  const char* file;  // the slot file's kind
+  int part;          // 0: the file's records; n: those of the n-th list that follows each of them
+  std::vector<std::size_t> words;
+};
+
+// The words from `first` to `last`; a list of words moved on by `base`.
+std::vector<std::size_t> Words(std::size_t first, std::size_t last) {
+  std::vector<std::size_t> out;
+  for (std::size_t w = first; w <= last; w += 4) out.push_back(w);
+  return out;
+}
+std::vector<std::size_t> At(std::size_t base, std::vector<std::size_t> words) {
+  for (std::size_t& w : words) w += base;
+  return words;
+}
+
+// Where every record of `part` starts in a slot file: a list file holds a count and its records,
+// each followed by lists of its own (a nation by its tactics and policies, a character by its
+// skills and its two relation lists, a division by its relations).
+std::vector<std::size_t> RecordsOf(const std::string& bytes, const std::string& file, int part) {
+  if (file == "t") return {0};
+  static const std::map<std::string, std::vector<std::size_t>> kShapes = {
+      {"k", {Nation::kImageSize, Tactic::kImageSize, Policy::kImageSize}},
+      {"c", {Character::kImageSize, Skill::kImageSize, RelationEntry::kImageSize, RelationEntry::kImageSize}},
+      {"d", {Division::kImageSize, RelationEntry::kImageSize}},
+      {"b", {City::kImageSize}},
+      {"i", {Inhabitant::kImageSize}},
+      {"it", {TradeGood::kImageSize}}};
+  const std::vector<std::size_t>& shape = kShapes.at(file);
+  auto count_at = [&](std::size_t at) {
+    return static_cast<std::size_t>(codec::GetI32(reinterpret_cast<const std::uint8_t*>(bytes.data()), at));
+  };
+  std::vector<std::size_t> out;
+  std::size_t at = 4;
+  for (std::size_t r = 0, records = count_at(0); r < records; ++r) {
+    if (part == 0) out.push_back(at);
+    at += shape[0];
+    for (std::size_t list = 1; list < shape.size(); ++list) {
+      const std::size_t n = count_at(at);
+      at += 4;
+      for (std::size_t e = 0; e < n; ++e, at += shape[list])
+        if (static_cast<int>(list) == part) out.push_back(at);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+// A real autosave of a played game (tactics researched, battles fought), doctored one kind of
+// record at a time: the value words of every record of that kind set to the top of the int
+// range, then to its bottom. Each doctored slot is loaded through the title and played from the
+// system menu until an action phase has ended and the next autosave is written; the sanitizers
+// of the test build see every value used on the way. Ids, names, codes, points and what the load
+// checks (indexes, the tick counter, a policy's limit, a good's grade and price class) stay as
+// they are; field parties and the name pool hold nothing else.
+TEST_F(GameRun, ASlotDoctoredKindByKindPlaysOnToTheNextAutosave) {
+  // A skill's and a tactic's bonuses, ailment rates and durations, costs and lengths, as they
+  // stand in the lists and, live, in a character's skill slots.
+  const std::vector<std::size_t> skill = {24,  28,  36,  40,  44,  48,  68,  72,  80,  84,  92, 96,
+                                          104, 108, 116, 120, 124, 140, 144, 148, 152, 156, 252};
+  const std::vector<std::size_t> tactic = {32,  36,  44,  48,  52,  56,  76,  80,  88,  92,
+                                           100, 104, 112, 116, 124, 128, 132, 160, 168, 264};
+  // Every field of a stats block but its name and its move pattern (a code).
+  auto stats = [](std::size_t base) {
+    std::vector<std::size_t> out = Words(base + 4, base + 272);
+    std::erase(out, base + 4 * StatsBlock::kMovePattern);
+    return out;
+  };
+  // A character's skill slots: the attack's step, the times left, and the seven skills and the
+  // tactic in them.
+  std::vector<std::size_t> slots = At(992, {524, 1044, 1568, 2092, 4208});
+  for (std::size_t live : {260, 788, 1312, 1836, 2360, 2880, 3400})
+    std::ranges::copy(At(992 + live, skill), std::back_inserter(slots));
+  std::ranges::copy(At(992 + 3936, tactic), std::back_inserter(slots));
+  const std::vector<DoctoredKind> kinds = {
+      {"turn state", "t", 0, {36, 72, 224, 228, 232, 236, 244}},
+      {"nation", "k", 0, {8, 12, 16, 20, 24, 28, 32, 36, 40, 44, 48, 52, 56, 60, 64, 68, 72, 384}},
+      {"militia", "k", 0, stats(104)},
+      {"tactic", "k", 1, tactic},
+      {"policy", "k", 2, {12, 20, 28, 36}},
+      {"city", "b", 0, {8, 12, 16, 20, 24, 40, 48}},
+      {"character", "c", 0, {5208, 5312, 5324, 5880, 5932}},
+      {"character's stats", "c", 0, stats(264)},
+      {"character's chances", "c", 0, Words(816, 816 + 172)},
+      {"character's skill slots", "c", 0, slots},
+      {"skill", "c", 1, skill},
+      {"nation relation", "c", 2, {4, 8}},
+      {"division relation", "c", 3, {4, 8}},
+      {"division", "d", 0, {20, 24, 28, 32, 36, 44, 48, 56, 60, 64, 68, 72}},
+      {"division's relation", "d", 1, {4, 8}},
+      {"inhabitant", "i", 0, Words(24, 52)},
+      {"trade good", "it", 0, {160, 164, 168, 204, 208}},
+  };
+  // The played game: a spectator game to the autosave of its 40th turn. With these draws the
+  // turn after the load has nations use tactics and send lords home.
+  constexpr std::uint32_t kPlayedSeed = 7, kAfterLoadSeed = 31;
+  const std::filesystem::path data = folder_->Data("");
+  rng::Srand(kPlayedSeed);  // the window seeded from the time of day
+  StartPlaying(true);
+  while (game_->Thinking().GetTurnCount() < 40) NextTick();
+  const Folder played = ReadFolder(data);
+  ASSERT_EQ(played.size(), 9u);
+
+  for (const DoctoredKind& kind : kinds) {
+    for (const std::int32_t value : {INT32_MAX, INT32_MIN}) {
+      const std::string what = std::string(kind.name) + " at " + std::to_string(value);
+      Folder doctored;  // as slot 2
+      for (const char* file : SaveSlot::kKinds) {
+        std::string bytes = played.at(SaveSlot::FileName(1, file));
+        if (kind.file == std::string(file)) {
+          const std::vector<std::size_t> records = RecordsOf(bytes, file, kind.part);
+          ASSERT_FALSE(records.empty()) << what;
+          for (std::size_t record : records)
+            for (std::size_t word : kind.words)
+              codec::PutI32(reinterpret_cast<std::uint8_t*>(bytes.data()), record + word, value);
+        }
+        doctored[SaveSlot::FileName(2, file)] = bytes;
+      }
+      WriteFolder(data, doctored);
+      Restart();
+      rng::Srand(kAfterLoadSeed);
+      Click(kLoad);
+      headless::PostMouse(WM_LBUTTONDOWN, 570, 170);  // slot 2
+      headless::PumpMessages();
+      ASSERT_EQ(game_->GetMode(), kModeThinking) << what;
+      RightClick(100, 100);
+      for (int tick = 0; tick < 400 && !std::filesystem::exists(data / "datafile1t.dat"); ++tick) NextTick();
+      EXPECT_TRUE(std::filesystem::exists(data / "datafile1t.dat")) << what;
+    }
+  }
+}
