@@ -71,9 +71,8 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
     if (factor == 0) return;
     // Priced in the int range, as the player's own hiring is, so that the sum below cannot
     // overflow for a damaged character.
-    const std::int64_t level = c->stats.GetLevel();
     const std::int64_t cost = c->stats.HiringPrice();
-    const std::int64_t salary = SaturateToI32(level * c->stats.GetSalaryPerLevel());
+    const std::int64_t salary = SaturateToI32(std::int64_t{c->stats.GetLevel()} * c->stats.GetSalaryPerLevel());
     const std::int64_t bill = characters.TotalSalaryOfNation(id);
     if (!(nation->GetFunds() > cost + salary + factor * bill)) return;
 
