@@ -195,16 +195,21 @@ void CityStep(ThinkingScreen& screen, std::int32_t nation_index, std::int32_t k,
     }
   }
 
-  // 9. Far from the front, in a city not wholly at peace, everybody patrols.
+  // 9. Far from the front, in a city not wholly at peace, everybody patrols. (The walks of 9 and
+  // 10 end at the last character in the city, whatever the count says.)
   if (at_city >= 1 && foreign == 0 && city->GetSentiment() != 100) {
-    for (std::int32_t n = 0; n < at_city; ++n)
-      if (Character* c = w.characters.GetNthAt(p.x, p.y, id, n)) c->SetOrderPatrol();
+    for (std::int32_t n = 0; n < at_city; ++n) {
+      Character* c = w.characters.GetNthAt(p.x, p.y, id, n);
+      if (c == nullptr) break;
+      c->SetOrderPatrol();
+    }
   }
 
   // 10. The idle ones choose their work.
   for (std::int32_t n = 0; n < at_city; ++n) {
     Character* c = w.characters.GetNthAt(p.x, p.y, id, n);
-    if (c != nullptr && c->GetOrder() == Character::kOrderFree) ChooseOrder(*c);
+    if (c == nullptr) break;
+    if (c->GetOrder() == Character::kOrderFree) ChooseOrder(*c);
   }
 }
 

@@ -72,7 +72,7 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
     // Priced in the int range, as the player's own hiring is, so that the sum below cannot
     // overflow for a damaged character.
     const std::int64_t cost = c->stats.HiringPrice();
-    const std::int64_t salary = SaturateToI32(std::int64_t{c->stats.GetLevel()} * c->stats.GetSalaryPerLevel());
+    const std::int64_t salary = c->stats.Salary();
     const std::int64_t bill = characters.TotalSalaryOfNation(id);
     if (!(nation->GetFunds() > cost + salary + factor * bill)) return;
 
@@ -128,10 +128,12 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
   city->GetPosition(at);
   nation->SetFunds(Plus(nation->GetFunds(), -cost));
   nation->SetMemberCount(Plus(nation->GetMemberCount(), members));
-  for (std::int32_t i = 0; i < d->GetMemberCount(); ++i) {
-    // The division's member count is expected to match the characters carrying its id; a member
-    // that is not there is simply not placed, and neither is any after it.
-    Character* member = characters.GetNthOfDivision(d->GetId(), i);
+  // The division's member count is expected to match the characters carrying its id; a member
+  // that is not there is simply not placed, and neither is any after it. The city counts only
+  // those who came.
+  std::int32_t placed = 0;
+  for (; placed < d->GetMemberCount(); ++placed) {
+    Character* member = characters.GetNthOfDivision(d->GetId(), placed);
     if (member == nullptr) break;
     member->JoinNationAt(at.x, at.y, id);
     ClearWillingEverywhere(member->nation_relations, nations);
@@ -140,6 +142,6 @@ void ThinkingScreen::Recruit(CharacterList& characters, NationList& nations, Cit
   d->SetNationId(id);
   // A division adds its average strength, not the sum of its members'.
   city->SetDefenceStrength(Plus(city->GetDefenceStrength(), d->GetCombatPower()));
-  at_city = Plus(at_city, d->GetMemberCount());
-  idle_at_city = Plus(idle_at_city, d->GetMemberCount());
+  at_city = Plus(at_city, placed);
+  idle_at_city = Plus(idle_at_city, placed);
 }

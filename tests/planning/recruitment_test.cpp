@@ -189,6 +189,15 @@ TEST_F(Recruitment, ModeZeroIgnoresThePersonnelLimitModeOneKeepsIt) {
   EXPECT_EQ(odd.GetNationId(), 1);
   EXPECT_EQ(nation->GetMemberCount(), kMin);
   EXPECT_EQ(nation->GetFunds(), kMax);
+  // One that names billions of members but has one: the city counts the one that came.
+  Division& vast = w.AddDivision(5, 23, kMax);
+  w.SetWilling(vast, 1);
+  Candidate(23, 5).stats.SetHiringCostPerLevel(0);
+  Draws({{0}});
+  Recruit(1, 1);
+  EXPECT_EQ(vast.GetNationId(), 1);
+  EXPECT_EQ(at_city, 1 + 1 + 2 + 1);
+  EXPECT_EQ(idle, 1 + 1 + 2 + 1);
 }
 
 TEST_F(Recruitment, DivisionReserveAndRanking) {
