@@ -1,6 +1,7 @@
 #include "world/field_party.h"
 
 #include "world/codec.h"
+#include "world/saturate.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ void FieldParty::PlaceMember(const CharacterList& characters, std::int32_t k) co
   Point p;
   leader->GetPosition(p);
   const Point& offset = kFormationOffset[k];
-  member->SetPosition(p.x + offset.x, p.y + offset.y);
+  member->SetPosition(Plus(p.x, offset.x), Plus(p.y, offset.y));
   member->SetAnimFrame(leader->GetAnimFrame());
   member->SetWalkStep(leader->GetWalkStep());
 }

@@ -84,6 +84,12 @@ TEST(FieldPartyFormation, FollowersTakeTheirOffsetsFromTheLeader) {
   EXPECT_EQ(Char(chars, 13).GetAnimFrame(), 2);
   EXPECT_EQ(Char(chars, 13).GetWalkStep(), 5);
   EXPECT_EQ(Where(leader), (Point{500, 400}));
+  // A leader at the ends of the int range (a doctored save) keeps its followers at the ends.
+  leader.SetPosition(INT32_MAX, INT32_MIN);
+  for (std::int32_t k = 1; k <= 5; ++k) party.PlaceMember(chars, k);
+  EXPECT_EQ(Where(Char(chars, 12)), (Point{INT32_MAX, INT32_MIN}));
+  EXPECT_EQ(Where(Char(chars, 13)), (Point{INT32_MAX - 16, INT32_MIN}));
+  EXPECT_EQ(Where(Char(chars, 16)), (Point{INT32_MAX, INT32_MIN + 16}));
 
   // Slot 0, slot 6 and an empty slot move nobody.
   CharacterList other = Characters();
