@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/win.h"
 #include "world/codec.h"
+#include "world/random.h"
 #include "world/record_file.h"
 
 namespace {
@@ -49,6 +50,9 @@ struct SlotFile {
 bool TurnStateFits(const ThinkingTurnState& t, const CharacterList& characters, const NationList& nations,
                    const CityList& cities, const DivisionList& divisions) {
   const std::int32_t nation_count = nations.Count();
+  // The turn order is shuffled, and free divisions are recruited, by draws until every one has
+  // been reached: a list longer than the draws reach would keep them drawing for ever.
+  if (nation_count > rng::kRandSpan || divisions.Count() > rng::kRandSpan) return false;
   if (t.acting_nation_index < 0 || t.acting_nation_index >= nation_count) return false;
   if (nations.CountByComputerFlag(0) > 1) return false;
   const Nation* player = nations.FindByComputerFlag(0);
@@ -57,6 +61,9 @@ bool TurnStateFits(const ThinkingTurnState& t, const CharacterList& characters, 
   if (!players_turn && (acting == nullptr || !acting->IsComputer())) return false;
   if (t.player_turn_open != 0 && !players_turn) return false;
   if (t.turn_tick_counter < 0) return false;
+  // The calendar only turns from a month of the year and a part of the month; from anywhere else
+  // it would take billions of turns to come round, and no city income would be paid meanwhile.
+  if (t.month < 1 || t.month > 12 || t.part_of_month < 1 || t.part_of_month > 3) return false;
   if (t.turn_order_position < 0 || t.turn_order_position > nation_count) return false;
   if (t.city_count < 0 || t.city_count > cities.Count()) return false;
   if (t.selected_city_index < 0 || t.selected_city_index >= std::max(t.city_count, 1)) return false;

@@ -355,9 +355,11 @@ void TitleScreen::PaintNationChoice(HWND, HDC dc, HFONT font1, HFONT font2, Char
   SelectObject(dc, font1);
   SetTextColor(dc, RGB(0, 0, 0));
   if (nation) {
+    // As many as the nation counts, but none past the last one it has.
     for (std::int32_t i = 0; i < nation->GetMemberCount(); ++i) {
-      if (const Character* member = characters.GetNthOfNation(nation->GetId(), i))
-        TextF(dc, 450, 25 + 20 * i, "%s", names::Text(member->GetName()));
+      const Character* member = characters.GetNthOfNation(nation->GetId(), i);
+      if (member == nullptr) break;
+      TextF(dc, 450, 25 + 20 * i, "%s", names::Text(member->GetName()));
     }
   }
   Text(dc, 150, 390, "※ プレイする国を選んで決定してください");

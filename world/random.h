@@ -10,6 +10,8 @@ namespace rng {
 void Srand(std::uint32_t seed);
 // 0..32767.
 int Rand();
+// How many values Rand() yields: Random(n, 0) with n above it never draws an index at or past it.
+constexpr int kRandSpan = 32768;
 // Rand() % n + base, a whole number from base to base + n - 1 (held at the end of the int range
 // for a base from a damaged file). With n < 1 it returns base and consumes no draw.
 int Random(int n, int base);

@@ -24,6 +24,7 @@
 #include "tests/support/headless_test.h"
 #include "tests/support/owned_world.h"
 #include "world/codec.h"
+#include "world/random.h"
 
 namespace {
 
@@ -545,15 +546,32 @@ TEST_F(SaveSlotTest, ADamagedSlotIsRefusedWholeAndTheWorldStaysAsItWas) {
     expect_refused("t offset " + std::to_string(offset));
   }
   // A turn that no button could let go on: an acting nation id that names no nation, the player's
-  // turn open while a computer nation (id 5) acts, a tick counter below 0.
+  // turn open while a computer nation (id 5) acts, a tick counter below 0, a month or a part of
+  // the month that the calendar never comes round from.
   for (const auto& [offset, value] : std::vector<std::pair<std::size_t, std::int32_t>>{
-           {80, 10}, {80, -1}, {80, INT32_MIN}, {80, 5}, {64, -1}, {64, INT32_MIN}}) {
+           {80, 10}, {80, -1}, {80, INT32_MIN}, {80, 5}, {64, -1}, {64, INT32_MIN}, {228, 0}, {228, 13},
+           {232, 0}, {232, 4}, {232, INT32_MIN}}) {
     Bytes t = good.at("t");
     codec::PutI32(t.data(), offset, value);
     write("t", t);
     expect_refused("t offset " + std::to_string(offset) + " value " + std::to_string(value));
   }
   write("t", good.at("t"));
+  // A list longer than the generator's draws reach: the turn order's shuffle, or a recruitment
+  // of free divisions, would draw for ever.
+  auto refused_when_longer = [&](auto& list, const auto& add, const std::string& what) {
+    const std::int32_t count = list.Count();
+    for (std::int32_t id = count; id <= rng::kRandSpan; ++id) add(1000 + id);
+    ASSERT_TRUE(a_.Save(2));
+    expect_refused(what);
+    while (list.Count() > count) list.RemoveAt(list.Count() - 1);
+  };
+  refused_when_longer(
+      a_.w.nations, [&](std::int32_t id) { a_.w.nations.Add(1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, id, 1, 0, 0, 0, 0, 0); },
+      "32769 nations");
+  refused_when_longer(
+      a_.w.divisions, [&](std::int32_t id) { a_.w.divisions.Add(1, id, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0); },
+      "32769 divisions");
   // A second nation with computer flag 0: its turn would wait for a player who never gets it.
   a_.w.nations.GetAt(5)->SetPlayerControlled();
   ASSERT_TRUE(a_.Save(2));
