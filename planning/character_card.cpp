@@ -99,11 +99,8 @@ void OthersPage(HDC dc, HFONT font16, HFONT font10, const Character& c, const Na
   const StatsBlock& s = c.stats;
   TextF(dc, 150, 200, "名声：     %3d  人気：      %3d", s.GetFame(), s.GetPopularity());
   TextF(dc, 150, 220, "戦闘力：   %3d  内政力：    %3d", s.GetCombatPower(), s.GetDomesticPower());
-  // Salary per level times the level, taken wide so that a doctored file cannot wrap it around;
-  // the hiring cost as the nation pays it.
-  const long long salary = static_cast<long long>(s.GetSalaryPerLevel()) * s.GetLevel();
-  const long long hiring = s.HiringPrice();
-  TextF(dc, 149, 240, "俸禄：    %4lld  雇用費：  %5lld", salary, hiring);
+  // The pay and the hiring cost as the nation pays them.
+  TextF(dc, 149, 240, "俸禄：    %4d  雇用費：  %5d", s.Salary(), s.HiringPrice());
 }
 
 }  // namespace

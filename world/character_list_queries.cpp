@@ -41,14 +41,6 @@ bool IsHeadingTo(const Character& c, std::int32_t x, std::int32_t y, std::int32_
 
 bool IsEngaged(const Character& c) { return c.GetState() == 6 || c.GetState() == 9 || c.GetState() == 10; }
 
-std::int64_t Salary(const Character& c) {
-  return std::int64_t{c.stats.GetLevel()} * c.stats.GetSalaryPerLevel();
-}
-
-std::int64_t HiringCost(const Character& c) {
-  return std::int64_t{c.stats.GetLevel()} * c.stats.GetHiringCostPerLevel();
-}
-
 }  // namespace
 
 std::int32_t CharacterList::CountOfNation(std::int32_t nation_id) const {
@@ -221,20 +213,20 @@ std::int32_t CharacterList::GetHiringCostOfNth(std::int32_t nation_id, std::int3
 std::int32_t CharacterList::TotalSalaryOfNation(std::int32_t nation_id) const {
   SaturatingSum sum;
   for (auto& c : *this)
-    if (c.GetNationId() == nation_id) sum.Add(Salary(c));
+    if (c.GetNationId() == nation_id) sum.Add(c.stats.ExactSalary());
   return sum.Get();
 }
 
 std::int32_t CharacterList::TotalSalaryOfDivision(std::int32_t division_id) const {
   SaturatingSum sum;
   for (auto& c : *this)
-    if (c.GetDivisionId() == division_id) sum.Add(Salary(c));
+    if (c.GetDivisionId() == division_id) sum.Add(c.stats.ExactSalary());
   return sum.Get();
 }
 
 std::int32_t CharacterList::TotalHiringCostOfDivision(std::int32_t division_id) const {
   SaturatingSum sum;
   for (auto& c : *this)
-    if (c.GetDivisionId() == division_id) sum.Add(HiringCost(c));
+    if (c.GetDivisionId() == division_id) sum.Add(c.stats.ExactHiringPrice());
   return sum.Get();
 }

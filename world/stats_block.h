@@ -179,9 +179,13 @@ class StatsBlock {
   void SetSalaryPerLevel(std::int32_t v) { f_[kSalaryPerLevel] = v; }
   std::int32_t GetHiringCostPerLevel() const { return f_[kHiringCostPerLevel]; }
   void SetHiringCostPerLevel(std::int32_t v) { f_[kHiringCostPerLevel] = v; }
-  // What a nation pays to hire the character on its own: level times the hiring cost per level,
-  // held to the int range.
-  std::int32_t HiringPrice() const { return SaturateToI32(std::int64_t{GetLevel()} * GetHiringCostPerLevel()); }
+  // The character's pay per turn and its price to hire: level times the salary and the hiring
+  // cost per level. Exact for the lists' totals; held to the int range for one character, as a
+  // nation pays it.
+  std::int64_t ExactSalary() const { return std::int64_t{GetLevel()} * GetSalaryPerLevel(); }
+  std::int64_t ExactHiringPrice() const { return std::int64_t{GetLevel()} * GetHiringCostPerLevel(); }
+  std::int32_t Salary() const { return SaturateToI32(ExactSalary()); }
+  std::int32_t HiringPrice() const { return SaturateToI32(ExactHiringPrice()); }
 
   friend bool operator==(const StatsBlock&, const StatsBlock&) = default;
 

@@ -2,6 +2,9 @@
 // riots, and the new orders, with scripted draws.
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include "core/end_of_turn_rules.h"
 #include "tests/core/small_world.h"
 
 namespace {
@@ -28,6 +31,12 @@ struct CityWorld : SmallWorld {
 };
 
 const Calendar kQuietDate{300, 4, 2};  // no growth, no riot check
+
+TEST(EndOfTurnOrders, AFlooredDifferenceHoldsAnyAmountToTheIntRange) {
+  const std::int32_t least = std::numeric_limits<std::int32_t>::min();
+  EXPECT_EQ(rules::MinusFloored(least, std::numeric_limits<std::int64_t>::min(), least),
+            std::numeric_limits<std::int32_t>::max());
+}
 
 TEST(EndOfTurnOrders, DevelopmentWithInhabitantsFameFloorAndWeariness) {
   CityWorld w;

@@ -151,10 +151,11 @@ TEST_F(CharacterCard, OthersPageShowsAllegianceTenureFameAndPay) {
   c.nation_relations.Find(Player().GetId())->SetTenure(35);
   Paint();
   EXPECT_EQ(TextAt(154, 120), "在籍：   0年11ヶ月 親交値：  64");
-  // A doctored hiring cost shows as the nation pays it, held to the int range.
+  // A doctored pay and hiring cost show as the nation pays them, held to the int range.
   c.stats.SetHiringCostPerLevel(1 << 30);
+  c.stats.SetSalaryPerLevel(-(1 << 30));
   Paint();
-  EXPECT_EQ(TextAt(149, 240), "俸禄：    2004  雇用費：  2147483647");
+  EXPECT_EQ(TextAt(149, 240), "俸禄：    -2147483648  雇用費：  2147483647");
 }
 
 TEST_F(CharacterCard, UnaffiliatedCharactersAndLordsShowDashesForWhatTheyLack) {
