@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "planning/thinking_screen.h"
 #include "world/saturate.h"
@@ -21,25 +22,12 @@ std::int32_t Whole(float v) {
 }
 
 // The n-th (from 0, list order) division that serves no nation.
-Division* NthFreeDivision(const DivisionList& divisions, std::int32_t n) {
-  for (Division& d : divisions) {
-    if (d.GetNationId() != kNoNation) continue;
-    if (n-- == 0) return &d;
-  }
-  return nullptr;
-}
-
-std::int32_t CountFreeDivisions(const DivisionList& divisions) {
-  std::int32_t count = 0;
-  for (const Division& d : divisions)
-    if (d.GetNationId() == kNoNation) ++count;
-  return count;
-}
-
-bool AllFreeDivisionsWilling(const DivisionList& divisions, std::int32_t nation_id) {
-  for (const Division& d : divisions)
-    if (d.GetNationId() == kNoNation && !d.WillingFlagToward(nation_id)) return false;
-  return true;
+// The divisions serving no nation, in list order.
+std::vector<Division*> FreeDivisions(const DivisionList& divisions) {
+  std::vector<Division*> free;
+  for (Division& d : divisions)
+    if (d.GetNationId() == kNoNation) free.push_back(&d);
+  return free;
 }
 
 // Friendship toward the nation raised by 0 to 2, never above 100. The draw is made even for a
@@ -138,14 +126,18 @@ void ThinkingScreen::ExecutePolicy(Nation& nation, Policy& policy, CharacterList
       break;
     }
     case 11: {  // 師団募集: divisions serving nobody become willing to serve
-      const std::int32_t c = CountFreeDivisions(divisions);
+      // Nobody changes nation here, so the free divisions stay the same through the draws, and a
+      // draw looks its division up at once: a damaged file's thousands of willing divisions cost
+      // thousands of draws, not as many walks of the list.
+      const std::vector<Division*> free = FreeDivisions(divisions);
+      const auto c = static_cast<std::int32_t>(free.size());
       if (c == 0) break;
       const std::int32_t times = std::min(c, limit);
       for (std::int32_t t = 0; t < times; ++t) {
-        if (AllFreeDivisionsWilling(divisions, id)) break;
+        if (std::ranges::all_of(free, [&](const Division* d) { return d->WillingFlagToward(id) != 0; })) break;
         for (;;) {
-          Division* d = NthFreeDivision(divisions, Random(c, 0));
-          if (d == nullptr || d->WillingFlagToward(id)) continue;
+          Division* d = free[static_cast<std::size_t>(Random(c, 0))];
+          if (d->WillingFlagToward(id)) continue;
           if (RelationEntry* e = d->relations.Find(id)) e->SetWilling();
           break;
         }
