@@ -8,11 +8,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -600,6 +602,10 @@ struct DoctoredKind {
   const char* file;  // the slot file's kind
   int part;          // 0: the file's records; n: those of the n-th list that follows each of them
   std::vector<std::size_t> words;
+  // Why no computer nation can hire a character on its own, or a division, after the load with
+  // the words at the top of the range, then at its bottom; none: it hires one.
+  const char* no_character[2] = {};
+  const char* no_division[2] = {};
 };
 
 // The words from `first` to `last`; a list of words moved on by `base`.
@@ -644,88 +650,177 @@ std::vector<std::size_t> RecordsOf(const std::string& bytes, const std::string& 
   return out;
 }
 
+// Printed as the alarm ends the process: a load that a doctored count has made endless fails the
+// test (a process of its own under ctest), naming its row, instead of holding the whole run.
+std::string frozen;
+void EndFrozenRun(int) { _exit(write(STDERR_FILENO, frozen.data(), frozen.size()) < 0 ? 2 : 1); }
+
 }  // namespace
 
 // A real autosave of a played game (tactics researched, battles fought), doctored one kind of
 // record at a time: the value words of every record of that kind set to the top of the int
-// range, then to its bottom. Each doctored slot is loaded through the title and played from the
-// system menu until an action phase has ended and the next autosave is written; the sanitizers
-// of the test build see every value used on the way. Ids, names, codes, points and what the load
-// checks (indexes, the tick counter, a policy's limit, a good's grade and price class) stay as
-// they are; field parties and the name pool hold nothing else.
-TEST_F(GameRun, ASlotDoctoredKindByKindPlaysOnToTheNextAutosave) {
-  // A skill's and a tactic's bonuses, ailment rates and durations, costs and lengths, as they
-  // stand in the lists and, live, in a character's skill slots.
+// range, then to its bottom; then counts together that the load checks one by one. Each doctored
+// slot is loaded through the title and played from the system menu through a battle, the end of
+// turn that draws who is willing to serve whom and the thinking phase after it, where computer
+// nations hire; the sanitizers of the test build see every value used on the way. Ids, names,
+// codes, points and what the load checks (indexes, the calendar, the tick counter, a policy's
+// limit, a good's grade and price class) stay as they are; field parties and the name pool hold
+// nothing else.
+TEST_F(GameRun, ASlotDoctoredKindByKindPlaysOnUntilNationsHire) {
+  // A skill's and a tactic's bonuses, ailment rates and durations, costs and lengths, in the lists
+  // and, live, in the skill slots: a skill's six bonuses (24 to 48 but the spare one), five effect
+  // entries' rates and durations (from 64), SP cost (124), hit bonus to rarity (140 to 156) and
+  // action length (252); a tactic's from 32 and 72, duration (160), research cost (168) and action
+  // length (264). Its used points (132) have a row of their own, so that the bonuses are put on.
   const std::vector<std::size_t> skill = {24,  28,  36,  40,  44,  48,  68,  72,  80,  84,  92, 96,
                                           104, 108, 116, 120, 124, 140, 144, 148, 152, 156, 252};
-  const std::vector<std::size_t> tactic = {32,  36,  44,  48,  52,  56,  76,  80,  88,  92,
-                                           100, 104, 112, 116, 124, 128, 132, 160, 168, 264};
+  const std::vector<std::size_t> tactic = {32,  36, 44,  48,  52,  56,  76,  80,  88,  92,
+                                           100, 104, 112, 116, 124, 128, 160, 168, 264};
   // Every field of a stats block but its name and its move pattern (a code).
   auto stats = [](std::size_t base) {
-    std::vector<std::size_t> out = Words(base + 4, base + 272);
+    std::vector<std::size_t> out = Words(base + 4, base + StatsBlock::kImageSize - 4);
     std::erase(out, base + 4 * StatsBlock::kMovePattern);
     return out;
   };
-  // A character's skill slots: the attack's step, the times left, and the seven skills and the
-  // tactic in them.
-  std::vector<std::size_t> slots = At(992, {524, 1044, 1568, 2092, 4208});
-  for (std::size_t live : {260, 788, 1312, 1836, 2360, 2880, 3400})
-    std::ranges::copy(At(992 + live, skill), std::back_inserter(slots));
-  std::ranges::copy(At(992 + 3936, tactic), std::back_inserter(slots));
+  // A character record holds its stats at 264, its chances at 816 and its skill slots at 992.
+  constexpr std::size_t kStats = 264, kChances = 816, kSlots = 992;
+  // A character's pay (level, salary and hiring cost per level) has a row of its own.
+  const std::vector<std::size_t> pay =
+      At(kStats, {4 * StatsBlock::kLevel, 4 * StatsBlock::kSalaryPerLevel, 4 * StatsBlock::kHiringCostPerLevel});
+  std::vector<std::size_t> character_stats = stats(kStats);
+  std::erase_if(character_stats, [&](std::size_t w) { return std::ranges::count(pay, w) != 0; });
+  // In the skill slots: the attack's step (524); the time left of each boost and weakening and of
+  // the tactic, the word after its object; the live half of the seven skills and the tactic.
+  using S = SkillSlots;
+  std::vector<std::size_t> slots =
+      At(kSlots, {524, S::kSelfBoostSkillOffset + S::kSkillObjectSize, S::kAllyBoostSkillOffset + S::kSkillObjectSize,
+                  S::kWeakenSkillOffset + S::kSkillObjectSize, S::kTacticOffset + S::kTacticObjectSize});
+  for (std::size_t at : {S::kAttackSkillOffset, S::kSelfBoostSkillOffset, S::kAllyBoostSkillOffset,
+                         S::kWeakenSkillOffset, S::kCureSkillOffset, S::kAilmentSkillOffset, S::kHealSkillOffset})
+    std::ranges::copy(At(kSlots + at + Skill::kImageSize, skill), std::back_inserter(slots));
+  std::ranges::copy(At(kSlots + S::kTacticOffset + Tactic::kImageSize, tactic), std::back_inserter(slots));
+  constexpr const char* kFull = "its members at the top fill its personnel limit";
+  constexpr const char* kBroke = "its funds at the bottom pay for nobody";
+  constexpr const char* kPriced = "everybody's price is the top of the range";
+  constexpr const char* kUnwilling = "friendship at the bottom leaves none willing but whom a policy finds";
+  constexpr const char* kNoAverage = "a member count so far off averages every division's friendship to 0";
+  // A nation's member count (16), a division's (20), a character's friendship toward a nation
+  // (4) and its turns in it (8).
+  const DoctoredKind nation_members = {"nation's members", "k", 0, {16}};
+  const DoctoredKind division_members = {"division's members", "d", 0, {20}, {}, {kNoAverage, kNoAverage}};
+  const DoctoredKind nation_relation = {"nation relation", "c", 2, {4, 8}, {nullptr, kUnwilling},
+                                        {nullptr, kUnwilling}};
   const std::vector<DoctoredKind> kinds = {
-      {"turn state", "t", 0, {36, 72, 224, 228, 232, 236, 244}},
-      {"nation", "k", 0, {8, 12, 16, 20, 24, 28, 32, 36, 40, 44, 48, 52, 56, 60, 64, 68, 72, 384}},
+      {"turn state", "t", 0, {36, 72, 224, 236, 244}},  // list lengths, year, turn count, game-over turn
+      // funds (8) to research bonus (72), turns taken (384); the militia's stats at 104
+      {"nation", "k", 0, {8, 12, 16, 20, 24, 28, 32, 36, 40, 44, 48, 52, 56, 60, 64, 68, 72, 384}, {kFull, kBroke},
+       {kFull, kBroke}},
       {"militia", "k", 0, stats(104)},
       {"tactic", "k", 1, tactic},
-      {"policy", "k", 2, {12, 20, 28, 36}},
+      {"tactic's used points", "k", 1, {132}},
+      {"policy", "k", 2, {12, 20, 28, 36}},  // chance, price, policy points, research cost
+      // population to industry (8 to 24), sentiment (40), defence strength (48)
       {"city", "b", 0, {8, 12, 16, 20, 24, 40, 48}},
+      // recuperation turns (5208), action counter and ticks (5312, 5324), morale (5880), steps (5932)
       {"character", "c", 0, {5208, 5312, 5324, 5880, 5932}},
-      {"character's stats", "c", 0, stats(264)},
-      {"character's chances", "c", 0, Words(816, 816 + 172)},
+      {"character's stats", "c", 0, character_stats},
+      {"character's pay", "c", 0, pay, {kPriced, kPriced}, {kPriced, kPriced}},
+      {"character's chances", "c", 0, Words(kChances, kChances + ChanceRecord::kImageSize - 4)},
       {"character's skill slots", "c", 0, slots},
       {"skill", "c", 1, skill},
-      {"nation relation", "c", 2, {4, 8}},
-      {"division relation", "c", 3, {4, 8}},
-      {"division", "d", 0, {20, 24, 28, 32, 36, 44, 48, 56, 60, 64, 68, 72}},
+      nation_relation,
+      {"division relation", "c", 3, {4, 8}},  // friendship, tenure
+      // member limit, fame threshold, combat and domestic power (24 to 36), fame (44), popularity
+      // (48), support rate, average friendship and the three tendencies (56 to 72)
+      {"division", "d", 0, {24, 28, 32, 36, 44, 48, 56, 60, 64, 68, 72}},
+      division_members,
       {"division's relation", "d", 1, {4, 8}},
-      {"inhabitant", "i", 0, Words(24, 52)},
+      {"inhabitant", "i", 0, Words(24, Inhabitant::kImageSize - 4)},  // the six weights, the two chances
+      // price, purchase price, recorded price (160 to 168), market chance (204), level (208)
       {"trade good", "it", 0, {160, 164, 168, 204, 208}},
   };
-  // The played game: a spectator game to the autosave of its 40th turn. With these draws the
-  // turn after the load has nations use tactics and send lords home.
-  constexpr std::uint32_t kPlayedSeed = 7, kAfterLoadSeed = 31;
+  struct Row {
+    std::string what;
+    std::vector<std::pair<const DoctoredKind*, std::int32_t>> doctored;
+    const char *no_character, *no_division;
+  };
+  std::vector<Row> rows;
+  for (const DoctoredKind& kind : kinds)
+    for (int end = 0; end < 2; ++end) {
+      const std::int32_t value = end == 0 ? INT32_MAX : INT32_MIN;
+      rows.push_back({std::string(kind.name) + " at " + std::to_string(value), {{&kind, value}},
+                      kind.no_character[end], kind.no_division[end]});
+    }
+  // Room under every limit for a division that names billions of members: the city counts those who come.
+  rows.push_back({"nation's members at the bottom, division's at the top, friendship at the top",
+                  {{&nation_members, INT32_MIN}, {&division_members, INT32_MAX}, {&nation_relation, INT32_MAX}},
+                  nullptr, nullptr});
+
+  // The played game: a spectator game to the autosave of its 10th turn, when nations fight with
+  // tactics and still have room for a division under their personnel limits. With these draws
+  // they use tactics in the turn after the load and, the battle drawn afresh, hire in the
+  // thinking phase after its end of turn in every row that lets them (or else play on).
+  constexpr std::uint32_t kPlayedSeed = 1, kAfterLoadSeed = 3, kBattleSeed = 81;
+  constexpr int kPlayedTurns = 10, kTicks = 1000;  // about four turns after the load
+  constexpr unsigned kWallSeconds = 60;             // a hundred times what a load takes
   const std::filesystem::path data = folder_->Data("");
   rng::Srand(kPlayedSeed);  // the window seeded from the time of day
   StartPlaying(true);
-  while (game_->Thinking().GetTurnCount() < 40) NextTick();
+  while (game_->Thinking().GetTurnCount() < kPlayedTurns) NextTick();
   const Folder played = ReadFolder(data);
   ASSERT_EQ(played.size(), 9u);
 
-  for (const DoctoredKind& kind : kinds) {
-    for (const std::int32_t value : {INT32_MAX, INT32_MIN}) {
-      const std::string what = std::string(kind.name) + " at " + std::to_string(value);
-      Folder doctored;  // as slot 2
-      for (const char* file : SaveSlot::kKinds) {
-        std::string bytes = played.at(SaveSlot::FileName(1, file));
-        if (kind.file == std::string(file)) {
-          const std::vector<std::size_t> records = RecordsOf(bytes, file, kind.part);
-          ASSERT_FALSE(records.empty()) << what;
-          for (std::size_t record : records)
-            for (std::size_t word : kind.words)
-              codec::PutI32(reinterpret_cast<std::uint8_t*>(bytes.data()), record + word, value);
-        }
-        doctored[SaveSlot::FileName(2, file)] = bytes;
+  std::signal(SIGALRM, EndFrozenRun);
+  struct Disarm { ~Disarm() { alarm(0); } } disarm;  // whatever way the test ends
+  for (const Row& row : rows) {
+    frozen = "\n" + row.what + ": still playing after " + std::to_string(kWallSeconds) + " s\n";
+    alarm(kWallSeconds);
+    Folder doctored;  // as slot 2
+    for (const char* file : SaveSlot::kKinds) {
+      std::string bytes = played.at(SaveSlot::FileName(1, file));
+      for (const auto& [kind, value] : row.doctored) {
+        if (kind->file != std::string(file)) continue;
+        const std::vector<std::size_t> records = RecordsOf(bytes, file, kind->part);
+        ASSERT_FALSE(records.empty()) << row.what;
+        for (std::size_t record : records)
+          for (std::size_t word : kind->words)
+            codec::PutI32(reinterpret_cast<std::uint8_t*>(bytes.data()), record + word, value);
       }
-      WriteFolder(data, doctored);
-      Restart();
-      rng::Srand(kAfterLoadSeed);
-      Click(kLoad);
-      headless::PostMouse(WM_LBUTTONDOWN, 570, 170);  // slot 2
-      headless::PumpMessages();
-      ASSERT_EQ(game_->GetMode(), kModeThinking) << what;
-      RightClick(100, 100);
-      for (int tick = 0; tick < 400 && !std::filesystem::exists(data / "datafile1t.dat"); ++tick) NextTick();
-      EXPECT_TRUE(std::filesystem::exists(data / "datafile1t.dat")) << what;
+      doctored[SaveSlot::FileName(2, file)] = bytes;
     }
+    WriteFolder(data, doctored);
+    Restart();
+    rng::Srand(kAfterLoadSeed);
+    Click(kLoad);
+    headless::PostMouse(WM_LBUTTONDOWN, 570, 170);  // slot 2
+    headless::PumpMessages();
+    ASSERT_EQ(game_->GetMode(), kModeThinking) << row.what;
+    RightClick(100, 100);
+    int tick = 0;
+    auto play_until = [&](auto done) {
+      for (; tick < kTicks && !done(); ++tick) NextTick();
+      return done();
+    };
+    ASSERT_TRUE(play_until([&] { return game_->GetMode() == kModeAction; })) << row.what;
+    rng::Srand(kBattleSeed);
+    ASSERT_TRUE(play_until([&] { return std::filesystem::exists(data / "datafile1t.dat"); })) << row.what;
+    // Who serves no nation once willingness is drawn; at the end of each thinking phase after it,
+    // whether a division has come to serve one, and a character on its own.
+    std::set<std::int32_t> unserving, free_divisions, hired_divisions;
+    for (const Character& c : game_->Characters())
+      if (c.GetNationId() == Character::kNationNone) unserving.insert(c.GetId());
+    for (const Division& d : game_->Divisions())
+      if (d.GetNationId() == kNoNation) free_divisions.insert(d.GetId());
+    bool character_hired = false;
+    auto hired = [&] {
+      for (const Division& d : game_->Divisions())
+        if (free_divisions.contains(d.GetId()) && d.GetNationId() != kNoNation) hired_divisions.insert(d.GetId());
+      for (const Character& c : game_->Characters())
+        character_hired |= unserving.contains(c.GetId()) && !hired_divisions.contains(c.GetDivisionId()) &&
+                           game_->Nations().FindById(c.GetNationId()) != nullptr;
+      return (character_hired || row.no_character) && (!hired_divisions.empty() || row.no_division);
+    };
+    EXPECT_TRUE(play_until([&] { return game_->GetMode() == kModeAction && hired(); })) << row.what
+        << (character_hired ? "" : ": no character hired") << (hired_divisions.empty() ? ": no division hired" : "");
   }
 }
