@@ -21,7 +21,6 @@ std::int32_t Whole(float v) {
   return static_cast<std::int32_t>(v);
 }
 
-// The n-th (from 0, list order) division that serves no nation.
 // The divisions serving no nation, in list order.
 std::vector<Division*> FreeDivisions(const DivisionList& divisions) {
   std::vector<Division*> free;

@@ -567,7 +567,8 @@ TEST_F(SaveSlotTest, ADamagedSlotIsRefusedWholeAndTheWorldStaysAsItWas) {
     while (list.Count() > count) list.RemoveAt(list.Count() - 1);
   };
   refused_when_longer(
-      a_.w.nations, [&](std::int32_t id) { a_.w.nations.Add(1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, id, 1, 0, 0, 0, 0, 0); },
+      a_.w.nations,
+      [&](std::int32_t id) { a_.w.nations.Add(1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, id, 1, 0, 0, 0, 0, 0); },
       "32769 nations");
   refused_when_longer(
       a_.w.divisions, [&](std::int32_t id) { a_.w.divisions.Add(1, id, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0); },
