@@ -64,6 +64,9 @@ bool TurnStateFits(const ThinkingTurnState& t, const CharacterList& characters, 
   // The calendar only turns from a month of the year and a part of the month; from anywhere else
   // it would take billions of turns to come round, and no city income would be paid meanwhile.
   if (t.month < 1 || t.month > 12 || t.part_of_month < 1 || t.part_of_month > 3) return false;
+  // The game is marked over (1) once one nation is left, and its ending comes only from that mark;
+  // from any other the last nation would play on for ever without an ending.
+  if (t.game_over > 1) return false;
   if (t.turn_order_position < 0 || t.turn_order_position > nation_count) return false;
   if (t.city_count < 0 || t.city_count > cities.Count()) return false;
   if (t.selected_city_index < 0 || t.selected_city_index >= std::max(t.city_count, 1)) return false;

@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -511,6 +512,7 @@ TEST_F(SaveSlotTest, ADamagedSlotIsRefusedWholeAndTheWorldStaysAsItWas) {
   b.thinking.SetYear(333);
   const auto world_before = Snapshot(b);
   const ThinkingTurnState turn_before = b.thinking.turn;
+  SlotWorld edge;  // takes the slots that load, so that b stays as it was
 
   auto write = [](const std::string& kind, const Bytes& bytes) {
     std::ofstream(fs::path("DATAFILE") / SaveSlot::FileName(2, kind.c_str()), std::ios::binary)
@@ -522,6 +524,11 @@ TEST_F(SaveSlotTest, ADamagedSlotIsRefusedWholeAndTheWorldStaysAsItWas) {
     EXPECT_EQ(headless::Boxes().size(), 1u) << what;
     EXPECT_EQ(b.thinking.turn, turn_before) << what;
     EXPECT_EQ(Snapshot(b), world_before) << what;
+  };
+  auto expect_loaded = [&](const std::string& what) {
+    headless::ClearBoxes();
+    EXPECT_TRUE(edge.Load(2)) << what;
+    EXPECT_TRUE(headless::Boxes().empty()) << what;
   };
 
   // Each file cut short in turn, the rest of the slot good.
@@ -547,32 +554,46 @@ TEST_F(SaveSlotTest, ADamagedSlotIsRefusedWholeAndTheWorldStaysAsItWas) {
   }
   // A turn that no button could let go on: an acting nation id that names no nation, the player's
   // turn open while a computer nation (id 5) acts, a tick counter below 0, a month or a part of
-  // the month that the calendar never comes round from.
-  for (const auto& [offset, value] : std::vector<std::pair<std::size_t, std::int32_t>>{
-           {80, 10}, {80, -1}, {80, INT32_MIN}, {80, 5}, {64, -1}, {64, INT32_MIN}, {228, 0}, {228, 13},
-           {232, 0}, {232, 4}, {232, INT32_MIN}}) {
+  // the month that the calendar never comes round from, a game-over mark that is neither 0 nor 1.
+  // The edges inside each range load.
+  for (const auto& [offset, value, loads] : std::vector<std::tuple<std::size_t, std::int32_t, bool>>{
+           {80, 10, false}, {80, -1, false}, {80, INT32_MIN, false}, {80, 5, false}, {64, -1, false},
+           {64, INT32_MIN, false}, {228, 0, false}, {228, 13, false}, {232, 0, false}, {232, 4, false},
+           {232, INT32_MIN, false}, {240, 2, false}, {228, 1, true}, {228, 12, true}, {232, 1, true},
+           {232, 3, true}, {240, 0, true}, {240, 1, true}}) {
     Bytes t = good.at("t");
     codec::PutI32(t.data(), offset, value);
     write("t", t);
-    expect_refused("t offset " + std::to_string(offset) + " value " + std::to_string(value));
+    const std::string what = "t offset " + std::to_string(offset) + " value " + std::to_string(value);
+    if (!loads) {
+      expect_refused(what);
+      continue;
+    }
+    expect_loaded(what);
+    ThinkingScreen::Record loaded;
+    SaveSlot::Pack(edge.thinking.turn, loaded);
+    EXPECT_EQ(codec::GetI32(loaded.data(), offset), value) << what;
   }
   write("t", good.at("t"));
   // A list longer than the generator's draws reach: the turn order's shuffle, or a recruitment
-  // of free divisions, would draw for ever.
-  auto refused_when_longer = [&](auto& list, const auto& add, const std::string& what) {
+  // of free divisions, would draw for ever. A list as long as they reach loads.
+  auto refused_only_when_longer = [&](auto& list, const auto& add, const std::string& what) {
     const std::int32_t count = list.Count();
-    for (std::int32_t id = count; id <= rng::kRandSpan; ++id) add(1000 + id);
+    for (std::int32_t id = count; id < rng::kRandSpan; ++id) add(1000 + id);
     ASSERT_TRUE(a_.Save(2));
-    expect_refused(what);
+    expect_loaded(std::to_string(rng::kRandSpan) + what);
+    add(1000 + rng::kRandSpan);
+    ASSERT_TRUE(a_.Save(2));
+    expect_refused(std::to_string(rng::kRandSpan + 1) + what);
     while (list.Count() > count) list.RemoveAt(list.Count() - 1);
   };
-  refused_when_longer(
+  refused_only_when_longer(
       a_.w.nations,
       [&](std::int32_t id) { a_.w.nations.Add(1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, id, 1, 0, 0, 0, 0, 0); },
-      "32769 nations");
-  refused_when_longer(
+      " nations");
+  refused_only_when_longer(
       a_.w.divisions, [&](std::int32_t id) { a_.w.divisions.Add(1, id, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0); },
-      "32769 divisions");
+      " divisions");
   // A second nation with computer flag 0: its turn would wait for a player who never gets it.
   a_.w.nations.GetAt(5)->SetPlayerControlled();
   ASSERT_TRUE(a_.Save(2));
