@@ -24,7 +24,9 @@ inline std::int32_t PlusCapped(std::int32_t value, std::int64_t amount, std::int
 }
 
 // A running sum of terms up to 2^62 in size (products of two 32-bit values), any number of them.
-// The running value is held within +-2^61, far outside the 32-bit range, so it never overflows.
+// The running value is held within +-2^61, far outside the 32-bit range, so it never overflows:
+// the result is the exact sum held to the 32-bit range, unless terms of both signs carry the
+// running value past +-2^61 on the way, which only a doctored file's huge values can.
 class SaturatingSum {
  public:
   void Add(std::int64_t term) { sum_ = std::clamp<std::int64_t>(sum_ + term, -kCap, kCap); }

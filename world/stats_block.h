@@ -180,11 +180,8 @@ class StatsBlock {
   std::int32_t GetHiringCostPerLevel() const { return f_[kHiringCostPerLevel]; }
   void SetHiringCostPerLevel(std::int32_t v) { f_[kHiringCostPerLevel] = v; }
   // The character's pay per turn and its price to hire: level times the salary and the hiring
-  // cost per level. The 64-bit product is the whole amount for any level and cost. The lists'
-  // totals add these products in a `SaturatingSum`, whose running value is held within +-2^61:
-  // a total is the exact sum held to the int range, and only huge terms of both signs (a
-  // doctored file's) that pass that bound on the way can give another. Held to the int range for
-  // one character, as a nation pays it.
+  // cost per level, whole in 64 bits for the lists' totals to add up, and held to the int range
+  // for one character, as a nation pays it.
   std::int64_t ExactSalary() const { return std::int64_t{GetLevel()} * GetSalaryPerLevel(); }
   std::int64_t ExactHiringPrice() const { return std::int64_t{GetLevel()} * GetHiringCostPerLevel(); }
   std::int32_t Salary() const { return SaturateToI32(ExactSalary()); }
